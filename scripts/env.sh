@@ -1,0 +1,23 @@
+# Shared settings of the scripts: the build folder and its private Wine prefix. Sourced, not run.
+BRIVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export BRIVANE_BUILD=${BRIVANE_BUILD:-$BRIVANE_ROOT/build}
+export WINEPREFIX=${WINEPREFIX_OVERRIDE:-$BRIVANE_BUILD/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEARCH=win64
+# No Mono or Gecko installer prompts in a fresh prefix.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+brivane_configure_and_build() {
+  "$BRIVANE_ROOT/scripts/bootstrap"
+  cmake -S "$BRIVANE_ROOT" -B "$BRIVANE_BUILD" -DCMAKE_TOOLCHAIN_FILE="$BRIVANE_ROOT/cmake/mingw-w64.cmake" >/dev/null
+  cmake --build "$BRIVANE_BUILD" -j"$(nproc)" "$@"
+}
+
+# Creates the prefix once (about ten seconds) and keeps it between runs.
+brivane_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix in $WINEPREFIX"
+    wine wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+}
