@@ -1,0 +1,73 @@
+#pragma once
+// The only way the system copies, moves, deletes and renames: one SHFileOperationW request each.
+#include <windows.h>
+
+#include <string>
+
+#include "fileops/PathList.h"
+
+// Empty marker base of the operation objects.
+struct BrivaneElement {};
+
+class FileOperation : public BrivaneElement {
+ public:
+  FileOperation(HWND owner, const std::wstring& source, const std::wstring& target, bool confirm, bool silent,
+                bool allowUndo);
+  virtual ~FileOperation() = default;
+
+  // Runs the request once; true when the shell returned 0. Paths of 260 characters or more are refused.
+  virtual bool execute() = 0;
+
+  // The FOF_ flag word built from the three switches.
+  UINT FlagWord() const;
+  // The double-zero-terminated source list: extra sources first, then the single source.
+  std::wstring SourceBlock() const;
+
+  HWND owner;
+  wchar_t source[MAX_PATH];
+  wchar_t target[MAX_PATH];
+  PathList extraSources;
+  bool confirm;
+  bool silent;
+  bool allowUndo;
+  std::wstring name;
+
+ protected:
+  bool Run(UINT function);
+
+ private:
+  // A move that also merges folders into existing ones and moves several sources one by one.
+  int Move();
+
+
+  std::wstring tooLong_;  // the first path that did not fit, if any
+};
+
+class CopyFileOperation : public FileOperation {
+ public:
+  CopyFileOperation(HWND owner, const std::wstring& source, const std::wstring& target, bool confirm, bool silent,
+                    bool allowUndo);
+  bool execute() override { return Run(FO_COPY); }
+};
+
+class MoveFileOperation : public FileOperation {
+ public:
+  MoveFileOperation(HWND owner, const std::wstring& source, const std::wstring& target, bool confirm, bool silent,
+                    bool allowUndo);
+  bool execute() override { return Run(FO_MOVE); }
+};
+
+class DeleteFileOperation : public FileOperation {
+ public:
+  DeleteFileOperation(HWND owner, const std::wstring& path, bool silent, bool allowUndo);
+  bool execute() override { return Run(FO_DELETE); }
+};
+
+class RenameFileOperation : public FileOperation {
+ public:
+  RenameFileOperation(HWND owner, const std::wstring& oldPath, const std::wstring& newPath, bool confirm, bool silent);
+  bool execute() override { return Run(FO_RENAME); }
+};
+
+// A unique empty file "mrvXXXX.tmp" made in the folder; empty when the folder refuses it.
+std::wstring MakeTempFileName(const std::wstring& folder);

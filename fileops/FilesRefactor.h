@@ -1,0 +1,27 @@
+#pragma once
+// The operations object: every long-running utility is one member function, run on the progress
+// window's worker thread. Each feature defines its members in its own folder.
+#include <windows.h>
+
+#include <string>
+
+#include "fileops/IReportProgess.h"
+#include "fileops/OperationResult.h"
+#include "fileops/PathList.h"
+
+class FilesRefactor {
+ public:
+  using ReportFunction = void (*)(IReportProgess* sink, int32_t position, bool hide);
+
+  explicit FilesRefactor(IReportProgess* sink = nullptr);
+
+  HWND owner = nullptr;  // parent for prompts and the shell's windows: the progress window once it exists
+  IReportProgess* sink = nullptr;
+  ReportFunction report = nullptr;
+
+  // Passes a position to the sink, when there is one.
+  void Report(int32_t position, bool hide = false) const;
+  // Asks a question: hides the progress window, asks through the prompt hook, shows it again at
+  // the given position.
+  int Ask(const wchar_t* text, const wchar_t* caption, UINT type, int32_t resumePosition) const;
+};
