@@ -1,0 +1,66 @@
+#include "support/WindowDriver.h"
+
+namespace {
+struct Search {
+  const std::wstring* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  if (IsWindowVisible(window) && WindowText(window) == *search->caption) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+HWND WaitForWindow(DWORD threadId, const std::wstring& caption, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    Search search{&caption, nullptr};
+    EnumThreadWindows(threadId, MatchCaption, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    if (GetTickCount() - start >= timeoutMs) return nullptr;
+    Sleep(20);
+  }
+}
+
+bool NoWindowAppears(DWORD threadId, const std::wstring& caption, DWORD waitMs) {
+  return WaitForWindow(threadId, caption, waitMs) == nullptr;
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[1024] = L"";
+  // WM_GETTEXT answers across threads even while the window's thread is busy in a modal loop.
+  SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+RECT ChildRect(HWND dialog, int id) {
+  RECT rect{};
+  GetWindowRect(GetDlgItem(dialog, id), &rect);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+void Click(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+WindowDriver::WindowDriver(std::wstring caption, std::function<void(HWND)> drive, DWORD timeoutMs) {
+  DWORD owner = GetCurrentThreadId();
+  thread_ = std::thread([this, owner, caption = std::move(caption), drive = std::move(drive), timeoutMs] {
+    HWND window = WaitForWindow(owner, caption, timeoutMs);
+    found_ = window != nullptr;
+    if (window)
+      drive(window);
+    else
+      PostThreadMessageW(owner, WM_QUIT, 0, 0);
+  });
+}
+
+WindowDriver::~WindowDriver() { join(); }
+
+void WindowDriver::join() {
+  if (thread_.joinable()) thread_.join();
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Driving real dialogs from a test: the test thread shows a modal window, a driver thread finds it,
+// reads and sets its controls and clicks a button to end it.
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+
+// The first visible top-level window of the thread with exactly this caption, or null after the timeout.
+HWND WaitForWindow(DWORD threadId, const std::wstring& caption, DWORD timeoutMs = 5000);
+// True when no visible top-level window of the thread with the caption appears within the time.
+bool NoWindowAppears(DWORD threadId, const std::wstring& caption, DWORD waitMs);
+
+std::wstring WindowText(HWND window);
+// A control's rectangle in its dialog's client coordinates.
+RECT ChildRect(HWND dialog, int id);
+// Posts a click to the dialog's button (the dialog's thread carries it out).
+void Click(HWND dialog, int id);
+
+// Runs drive(window) on its own thread once the calling thread shows a window with the caption. When none
+// appears, it ends the calling thread's modal loop (WM_QUIT) so that a test fails instead of hanging.
+class WindowDriver {
+ public:
+  WindowDriver(std::wstring caption, std::function<void(HWND)> drive, DWORD timeoutMs = 5000);
+  ~WindowDriver();
+  WindowDriver(const WindowDriver&) = delete;
+  WindowDriver& operator=(const WindowDriver&) = delete;
+
+  bool found() const { return found_; }
+  void join();
+
+ private:
+  std::atomic<bool> found_{false};
+  std::thread thread_;
+};
