@@ -20,4 +20,10 @@ brivane_prefix() {
     wine wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Xvfb has no window manager: Wine would wait two seconds for each managed window it hides and leave its
+  # frame undrawn. Unmanaged windows get Wine's own caption and frame and close at once.
+  if [ ! -f "$WINEPREFIX/.brivane-unmanaged" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null &&
+      touch "$WINEPREFIX/.brivane-unmanaged"
+  fi
 }
