@@ -109,6 +109,8 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
   } catch (const std::exception& error) {
     // Nothing may unwind through the system's dialog code.
     trace::Write(L"CDialogWindow::DialogProc: ", std::wstring(error.what(), error.what() + strlen(error.what())));
+  } catch (...) {
+    trace::Write(L"CDialogWindow::DialogProc: unknown exception");
   }
 
   if (message == WM_NCDESTROY) {

@@ -14,7 +14,8 @@
 //   CMyDialog dialog;  INT_PTR answer = dialog.DoModal(parent);   // or dialog.Create(parent) for modeless
 //
 // Other messages: override ProcessMessage and call the base's for the rest. The object must outlive its
-// window; FromHandle finds it again from the window (kept in DWLP_USER from WM_INITDIALOG on).
+// window (end a modeless one with EndDialog before its object goes: a window destroyed by the base's
+// destructor no longer reaches the derived handlers); FromHandle finds the object from its window.
 #include <windows.h>
 
 #include <string>

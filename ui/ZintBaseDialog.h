@@ -18,6 +18,10 @@ class CZintBaseDialog : public CDialogImpl<T> {
   explicit CZintBaseDialog(HICON commandIcon = nullptr) : headingFont_(CreateHeadingFont()) {
     SetIcon(commandIcon);
   }
+  // A modeless window still open goes while this level still unregisters it.
+  ~CZintBaseDialog() override {
+    if (this->Handle() && !this->IsModal()) DestroyWindow(this->Handle());
+  }
 
   void SetIcon(HICON commandIcon) { icon_.reset(commandIcon ? CopyIcon(commandIcon) : nullptr); }
   HICON Icon() const { return icon_.get(); }

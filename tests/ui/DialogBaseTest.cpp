@@ -51,6 +51,17 @@ TEST(DialogBase, ModelessDialogNavigatesByKeyboardInAForeignLoopAndUnhooksWhenCl
   EXPECT_EQ(ModelessDialogCount(), 0u);
 }
 
+TEST(DialogBase, ModelessDialogDestroyedWithItsObjectUnhooks) {
+  HWND window = nullptr;
+  {
+    CZintMessageBox box(L"Gone soon", L"Brivane Modeless", MB_OK);
+    window = box.Create(nullptr);
+    EXPECT_EQ(ModelessDialogCount(), 1u);
+  }
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(ModelessDialogCount(), 0u);
+}
+
 TEST(DialogBase, FromHandleKnowsOnlyItsOwnWindows) {
   HWND plain = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   EXPECT_EQ(CDialogWindow::FromHandle(plain), nullptr);
