@@ -112,6 +112,7 @@ TEST(ProgressWindow, CannotBeCancelled) {
   ScriptedSink sink;
   bool openAfterEscape = false;
   sink.script = [&](HWND window) {
+    sink.refactor.Report(10);  // shown from here on
     SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
     SendMessageW(window, WM_COMMAND, IDOK, 0);
     SendMessageW(window, WM_CLOSE, 0, 0);
