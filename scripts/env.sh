@@ -25,5 +25,7 @@ brivane_prefix() {
   if [ ! -f "$WINEPREFIX/.brivane-unmanaged" ]; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null &&
       touch "$WINEPREFIX/.brivane-unmanaged"
+    # Let this server end: one started here has no display, and windows made under it later would fail.
+    wineserver -w
   fi
 }
