@@ -221,7 +221,7 @@ TEST(Encrypt, AnExistingEncryptedVersionIsAskedAbout) {
 TEST(Decrypt, AnExistingPlainVersionIsAskedAbout) {
   TempDir dir;
   std::wstring file = dir.File(L"f.txt", "new plain");
-  std::wstring folder = dir.File(L"G\\g.txt", "folder plain");
+  dir.File(L"G\\g.txt", "folder plain");
   ScriptedPrompt yes;
   Operations ops;
   ASSERT_EQ(ops.Encrypt({file, dir / L"G"}, false).status, 0);  // the plain versions stay
