@@ -149,8 +149,8 @@ RenameFileOperation::RenameFileOperation(HWND owner, const std::wstring& oldPath
   name = L"RenameFileOrFolder";
 }
 
-std::wstring MakeTempFileName(const std::wstring& folder) {
+std::wstring MakeTempFileName(const std::wstring& folder, const wchar_t* prefix) {
   wchar_t name[MAX_PATH];
-  if (folder.size() >= MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), L"mrvtmp", 0, name)) return L"";
+  if (folder.size() >= MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), prefix, 0, name)) return L"";
   return name;
 }

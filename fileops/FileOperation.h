@@ -69,5 +69,6 @@ class RenameFileOperation : public FileOperation {
   bool execute() override { return Run(FO_RENAME); }
 };
 
-// A unique empty file "mrvXXXX.tmp" made in the folder; empty when the folder refuses it.
-std::wstring MakeTempFileName(const std::wstring& folder);
+// A unique empty file made in the folder, named by the first three characters of the prefix, up to four
+// hexadecimal digits and ".tmp" ("mrvXXXX.tmp"); empty when the folder refuses it.
+std::wstring MakeTempFileName(const std::wstring& folder, const wchar_t* prefix = L"mrvtmp");

@@ -24,4 +24,22 @@ class FilesRefactor {
   // Asks a question: hides the progress window, asks through the prompt hook, shows it again at
   // the given position.
   int Ask(const wchar_t* text, const wchar_t* caption, UINT type, int32_t resumePosition) const;
+
+  // --- Split and join (fileops/SplitFile.cpp, fileops/JoinFiles.cpp) ---
+  // Cuts the file into numbered pieces of splitSize bytes beside it (kind 7).
+  void SplitFile(OperationResult& result, const std::wstring& path, uint64_t splitSize);
+  // Writes the whole file back from a complete set of selected pieces (kind 8).
+  void JoinFiles(OperationResult& result, const PathList& selection);
+
+  // --- Encryption and decryption (crypt/EncryptOperation.cpp, crypt/DecryptOperation.cpp) ---
+  // Encrypts the selected files and folders into ".qxenc" items (kind 10); keeps plain copies
+  // beside them unless deleteOriginal is set.
+  void Encrypt(OperationResult& result, const PathList& pathList, const std::wstring& password, bool deleteOriginal);
+  // Encrypts a list of items, recursing into folders; position advances by step per item.
+  void EncryptList(OperationResult& result, const PathList& pathList, const std::wstring& password,
+                   double& position, double step);
+  // Decrypts the selected ".qxenc" files and folders back to their plain names (kind 11).
+  void Decrypt(OperationResult& result, const PathList& pathList, const std::wstring& password);
+  void DecryptList(OperationResult& result, const PathList& pathList, const std::wstring& password,
+                   double& position, double step);
 };

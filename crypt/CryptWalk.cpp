@@ -1,0 +1,35 @@
+#include "crypt/CryptWalk.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "fileops/DirectoryWalk.h"
+#include "fileops/Trace.h"
+
+const wchar_t kEncryptedExtension[] = L".qxenc";
+
+bool IsLink(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+PathList EntriesToWalk(const std::wstring& folder) {
+  PathList entries, walked;
+  MakeListInDir(folder, entries);
+  for (std::wstring& entry : entries) {
+    if (IsLink(entry))
+      trace::Write(L"EntriesToWalk: Link not followed: ", entry);
+    else
+      walked.push_back(std::move(entry));
+  }
+  return walked;
+}
+
+int32_t BarPosition(double position) { return int32_t(std::clamp(position, 0.0, 100.0)); }
+
+std::wstring OverwriteQuestion(const std::wstring& path, const wchar_t* state, bool spaceAfterPath) {
+  return L"The file or directory : " + path + (spaceAfterPath ? L" " : L"") + L"Already exist in its " + state +
+         L" version.\nDo you want to overwrite?\n(Be careful... this might be a directory and its content will be "
+         L"delivered to the recycle bin)";
+}
