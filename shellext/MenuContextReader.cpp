@@ -1,0 +1,24 @@
+#include "shellext/MenuContextReader.h"
+
+#include "shellext/BrivaneSettings.h"
+#include "shellext/Favorites.h"
+#include "shellext/SettingsRegistry.h"
+
+bool HasStoredDesktopSort() {
+  auto value = settings_registry::Read(settings_registry::kLastDesktopSortData, kDesktopSortRecordBytes);
+  return value && value->type == REG_BINARY;
+}
+
+MenuContext ReadMenuContext(const RecentPaths& recent, bool desktopBackground) {
+  MenuContext context;
+  if (desktopBackground)
+    context.mode = MenuMode::DesktopBackground;
+  else
+    context.mode = BrivaneSettings().GetFavoritesSettings() ? MenuMode::Full : MenuMode::FavoritesOnly;
+  context.favorites = LoadFavorites();
+  context.recentCopy = recent.CopyList();
+  context.recentMove = recent.MoveList();
+  context.hasStoredSort = HasStoredDesktopSort();
+  context.desktop = QueryDesktopFolders();
+  return context;
+}

@@ -1,0 +1,58 @@
+#include "shellext/UpdaterLauncher.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "atl/Module.h"
+#include "fileops/Trace.h"
+#include "shellext/BrivaneSettings.h"
+#include "shellext/ParentFolder.h"
+
+namespace {
+
+bool ShellStart(const std::wstring& program, const wchar_t* parameters) {
+  auto instance = ShellExecuteW(nullptr, nullptr, program.c_str(), parameters, nullptr, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(instance) > 32;
+}
+
+ProgramStarter g_starter = nullptr;
+
+// The module's full file name, however long the installation path is.
+std::wstring ModuleFileName() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  while (buffer.size() <= 32768) {
+    DWORD length = GetModuleFileNameW(ModuleInstance(), buffer.data(), DWORD(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) return std::wstring(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+  return {};
+}
+
+}  // namespace
+
+std::wstring UpdaterPath() {
+  std::wstring module = ModuleFileName();
+  if (module.empty()) return {};
+  return ParentFolder(module) + L"\\" + kUpdaterFileName;
+}
+
+void SetProgramStarter(ProgramStarter starter) { g_starter = starter; }
+
+bool StartProgram(const std::wstring& program, const wchar_t* parameters) {
+  return g_starter ? g_starter(program, parameters) : ShellStart(program, parameters);
+}
+
+void RunAutomaticUpdateSchedule() {
+  uint32_t interval = BrivaneSettings().GetAutomaticUpdatesInterval();
+  int32_t days = DaysSinceLastUpdateCheck();
+  if (days < 0) SetLastCheckedForUpdates();
+  if (interval >= 1 && int64_t(days) >= int64_t(interval)) {
+    std::wstring updater = UpdaterPath();
+    if (!updater.empty() && !StartProgram(updater, L"/Silent"))
+      trace::Write(L"RunAutomaticUpdateSchedule: Could not start ", updater);
+    SetLastCheckedForUpdates();
+  }
+}
