@@ -175,6 +175,22 @@ TEST_F(Recent, AFolderAddedAfterAClearIsKept) {
   EXPECT_EQ(StoredCopies()[1], L"C:\\new");
 }
 
+TEST_F(Recent, AClearInAnotherProcessReachesAnObjectThatIsAlive) {
+  StoreCopies({L"C:\\a", L"C:\\b"});
+  RecentPaths live;
+  ASSERT_EQ(live.copyCount(), 2);
+  ASSERT_EQ(RunTestInChildProcess(L"Recent.DISABLED_ClearAllForAnotherProcess"), 0u);
+  EXPECT_EQ(StoredCopies(), std::vector<std::wstring>(5));
+  live.Save();
+  EXPECT_EQ(StoredCopies(), std::vector<std::wstring>(5));
+}
+
+// Run by the test above in a child process.
+TEST_F(Recent, DISABLED_ClearAllForAnotherProcess) {
+  ASSERT_TRUE(sandbox.redirected());
+  RecentPaths().ClearAll();
+}
+
 TEST_F(Recent, MenuContextReadsTheStoredState) {
   RecentPaths empty;
   MenuContext first = ReadMenuContext(empty, false);  // a first run with no key

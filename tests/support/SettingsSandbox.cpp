@@ -4,21 +4,33 @@
 
 namespace {
 constexpr wchar_t kBrivaneKey[] = L"Software\\Brivane";
+constexpr wchar_t kInheritVariable[] = L"BRIVANE_TEST_SANDBOX";
 }
 
 SettingsSandbox::SettingsSandbox()
     : root_(L"Software\\BrivaneTestSandbox\\" + std::to_wstring(GetCurrentProcessId())) {
-  RegDeleteTreeW(HKEY_CURRENT_USER, root_.c_str());
+  // A helper process started by a test shares its parent's sandbox and leaves it in place.
+  wchar_t inherited[64];
+  DWORD length = GetEnvironmentVariableW(kInheritVariable, inherited, 64);
+  if (length > 0 && length < 64) {
+    root_ = L"Software\\BrivaneTestSandbox\\" + std::wstring(inherited);
+    owner_ = false;
+  }
+  if (owner_) RegDeleteTreeW(HKEY_CURRENT_USER, root_.c_str());
   HKEY root = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, root_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root, nullptr) ==
       ERROR_SUCCESS) {
     redirected_ = RegOverridePredefKey(HKEY_CURRENT_USER, root) == ERROR_SUCCESS;
     RegCloseKey(root);
   }
-  RemoveKey();
+  if (owner_) RemoveKey();
 }
 
 SettingsSandbox::~SettingsSandbox() {
+  if (!owner_) {
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    return;
+  }
   RemoveKey();
   RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
   RegDeleteTreeW(HKEY_CURRENT_USER, root_.c_str());
@@ -86,4 +98,21 @@ std::wstring GetString(const wchar_t* name) {
   std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
   std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
   return text.substr(0, text.find(L'\0'));
+}
+
+DWORD RunTestInChildProcess(const std::wstring& testName) {
+  wchar_t program[MAX_PATH];
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  std::wstring command = L"\"" + std::wstring(program) + L"\" --gtest_also_run_disabled_tests --gtest_filter=" + testName;
+  SetEnvironmentVariableW(kInheritVariable, std::to_wstring(GetCurrentProcessId()).c_str());
+  STARTUPINFOW startup{sizeof startup};
+  PROCESS_INFORMATION process{};
+  BOOL started = CreateProcessW(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  SetEnvironmentVariableW(kInheritVariable, nullptr);
+  if (!started) return DWORD(-1);
+  DWORD code = DWORD(-1);
+  if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return code;
 }

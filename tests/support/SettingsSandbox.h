@@ -23,6 +23,7 @@ class SettingsSandbox {
  private:
   std::wstring root_;
   bool redirected_ = false;
+  bool owner_ = true;
 };
 
 // Direct access to values under the (redirected) Brivane key, bypassing the code under test.
@@ -35,3 +36,7 @@ bool ValueExists(const wchar_t* name);
 // The value's bytes and type; empty bytes and REG_NONE when missing.
 std::vector<uint8_t> GetValue(const wchar_t* name, DWORD* type = nullptr);
 std::wstring GetString(const wchar_t* name);
+
+// Runs one test of this program (a DISABLED_ one, say) in a child process that shares the calling
+// process's sandbox; returns its exit code (0 when the test passed).
+DWORD RunTestInChildProcess(const std::wstring& testName);
