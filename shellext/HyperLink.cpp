@@ -8,6 +8,7 @@
 
 namespace {
 constexpr UINT_PTR kSubclassId = 0x4C4E4B;  // any number unique among this control's subclasses
+constexpr COLORREF kLinkColour = RGB(0, 102, 204);
 
 std::wstring WindowText(HWND window) {
   std::wstring text(size_t(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -45,7 +46,7 @@ void CHyperLink::Paint() {
       SendMessageW(GetParent(control_), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control_)));
   FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(COLOR_HOTLIGHT));
+  SetTextColor(dc, kLinkColour);
   HGDIOBJ old = SelectObject(dc, underlined_.get());
   std::wstring text = WindowText(control_);
   DrawTextW(dc, text.c_str(), int(text.size()), &client, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
