@@ -1,10 +1,10 @@
 #include "shellext/ZintAboutDialog.h"
 
 #include "fileops/Prompt.h"
-#include "ui/ZintMessageBox.h"
 #include "shellext/CommandCatalog.h"
 #include "shellext/DialogIcon.h"
 #include "shellext/UpdaterLauncher.h"
+#include "ui/ZintMessageBox.h"
 
 namespace {
 constexpr wchar_t kAboutText[] =

@@ -1,8 +1,10 @@
 #include "shellext/ZintFavoriteDialog.h"
 
+#include <algorithm>
+
 #include "fileops/Prompt.h"
-#include "ui/ZintMessageBox.h"
 #include "shellext/DialogIcon.h"
+#include "ui/ZintMessageBox.h"
 
 namespace {
 

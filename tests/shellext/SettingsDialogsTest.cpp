@@ -18,19 +18,11 @@
 #include "support/Screenshot.h"
 #include "support/SettingsSandbox.h"
 #include "support/WindowDriver.h"
+#include "RecordingStarter.h"
 
 namespace {
 
 namespace reg = settings_registry;
-
-// Windows are made before the current-user root is redirected, so the display driver reads its
-// settings from the real one.
-struct DisplayReady {
-  DisplayReady() {
-    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    DestroyWindow(window);
-  }
-};
 
 struct PromptRecord {
   std::wstring text, caption;
@@ -39,31 +31,20 @@ struct PromptRecord {
 };
 PromptRecord g_prompt;
 
-std::vector<std::pair<std::wstring, std::wstring>> g_started;
-bool g_startSucceeds = true;
-
 class Dialogs : public ::testing::Test {
  protected:
-  DisplayReady display;
   SettingsSandbox sandbox;
+  RecordingStarter starter;
+  const std::vector<RecordingStarter::Start>& started = RecordingStarter::started();
 
   void SetUp() override {
     g_prompt = {};
-    g_started.clear();
-    g_startSucceeds = true;
     SetPromptHook([](HWND, const wchar_t* text, const wchar_t* caption, UINT type) {
       g_prompt = {text, caption, type, g_prompt.count + 1};
       return IDOK;
     });
-    SetProgramStarter([](const std::wstring& program, const wchar_t* parameters) {
-      g_started.emplace_back(program, parameters ? parameters : L"(none)");
-      return g_startSucceeds;
-    });
   }
-  void TearDown() override {
-    SetPromptHook(nullptr);
-    SetProgramStarter(nullptr);
-  }
+  void TearDown() override { SetPromptHook(nullptr); }
 };
 
 // A button press carried out before the call returns.
@@ -177,7 +158,6 @@ TEST_F(Dialogs, ClearRecentDataOutlivesTheLiveObjectsSave) {
 
 TEST_F(Dialogs, AboutLinksOpenTheirAddressAndCheckForUpdatesStartsTheUpdater) {
   std::wstring productLink, iconsLink;
-  HCURSOR cursor = nullptr;
   WindowDriver driver(L"About Brivane", [&](HWND dialog) {
     HWND link = GetDlgItem(dialog, IDC_ABOUT_PRODUCT_LINK);
     productLink = WindowText(link);
@@ -190,18 +170,17 @@ TEST_F(Dialogs, AboutLinksOpenTheirAddressAndCheckForUpdatesStartsTheUpdater) {
   });
   CZintAboutDialog dialog;
   EXPECT_EQ(dialog.DoModal(), 0);
-  (void)cursor;
-  ASSERT_EQ(g_started.size(), 3u);
-  EXPECT_EQ(g_started[0].first, productLink);
-  EXPECT_EQ(g_started[1].first, iconsLink);
+  ASSERT_EQ(started.size(), 3u);
+  EXPECT_EQ(started[0].first, productLink);
+  EXPECT_EQ(started[1].first, iconsLink);
   EXPECT_EQ(productLink.rfind(L"https://", 0), 0u);
-  EXPECT_EQ(g_started[2].first, UpdaterPath());
-  EXPECT_EQ(g_started[2].second, L"(none)");  // interactive: no "/Silent"
+  EXPECT_EQ(started[2].first, UpdaterPath());
+  EXPECT_EQ(started[2].second, L"(none)");  // interactive: no "/Silent"
   EXPECT_EQ(g_prompt.count, 0);
 }
 
 TEST_F(Dialogs, AboutSaysSoWhenTheUpdaterCannotBeStarted) {
-  g_startSucceeds = false;
+  RecordingStarter::succeeds() = false;
   bool stillOpen = false;
   WindowDriver driver(L"About Brivane", [&](HWND dialog) {
     Press(dialog, IDC_ABOUT_CHECK_UPDATES);

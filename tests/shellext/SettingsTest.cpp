@@ -6,6 +6,7 @@
 #include "shellext/SettingsRegistry.h"
 #include "shellext/UpdaterLauncher.h"
 #include "support/SettingsSandbox.h"
+#include "RecordingStarter.h"
 
 namespace {
 
@@ -117,25 +118,17 @@ TEST_F(Settings, RecordsReadAsAbsentWhenLargerOrMistyped) {
 
 // The update schedule with a fixed clock and a recording starter.
 int64_t g_now = 0;
-std::vector<std::pair<std::wstring, std::wstring>> g_started;
-bool g_startSucceeds = true;
 
 class UpdateSchedule : public Settings {
  protected:
+  RecordingStarter starter;
+  const std::vector<RecordingStarter::Start>& started = RecordingStarter::started();
+
   void SetUp() override {
     g_now = 1'700'000'000;
-    g_started.clear();
-    g_startSucceeds = true;
     SetTimeSource([] { return g_now; });
-    SetProgramStarter([](const std::wstring& program, const wchar_t* parameters) {
-      g_started.emplace_back(program, parameters ? parameters : L"(none)");
-      return g_startSucceeds;
-    });
   }
-  void TearDown() override {
-    SetTimeSource(nullptr);
-    SetProgramStarter(nullptr);
-  }
+  void TearDown() override { SetTimeSource(nullptr); }
   void Store(uint32_t interval, int64_t lastCheck) {
     PutBinary(reg::kAutomaticUpdatesInterval, Bytes(interval));
     PutBinary(reg::kLastCheckedForUpdates, Bytes(lastCheck));
@@ -156,44 +149,44 @@ TEST_F(UpdateSchedule, DaysAreTruncatedTowardZero) {
 TEST_F(UpdateSchedule, StartsTheUpdaterBesideTheModuleOnceTheIntervalHasPassed) {
   Store(1, g_now - 23 * 3600);
   RunAutomaticUpdateSchedule();
-  EXPECT_TRUE(g_started.empty());
+  EXPECT_TRUE(started.empty());
   EXPECT_EQ(GetLastCheckedForUpdates(), g_now - 23 * 3600);
 
   Store(1, g_now - 25 * 3600);
   RunAutomaticUpdateSchedule();
-  ASSERT_EQ(g_started.size(), 1u);
+  ASSERT_EQ(started.size(), 1u);
   wchar_t module[MAX_PATH];
   GetModuleFileNameW(nullptr, module, MAX_PATH);
   std::wstring expected = module;
   expected = expected.substr(0, expected.rfind(L'\\')) + L"\\BrivaneUpdater.exe";
-  EXPECT_EQ(g_started[0].first, expected);
-  EXPECT_EQ(g_started[0].second, L"/Silent");
+  EXPECT_EQ(started[0].first, expected);
+  EXPECT_EQ(started[0].second, L"/Silent");
   EXPECT_EQ(GetLastCheckedForUpdates(), g_now);
 
   g_now += 3600;  // an hour later nothing is due
   RunAutomaticUpdateSchedule();
-  EXPECT_EQ(g_started.size(), 1u);
+  EXPECT_EQ(started.size(), 1u);
 }
 
 TEST_F(UpdateSchedule, AFailedStartStillStoresTheTime) {
-  g_startSucceeds = false;
+  RecordingStarter::succeeds() = false;
   Store(7, g_now - 8 * 86400);
   RunAutomaticUpdateSchedule();
-  EXPECT_EQ(g_started.size(), 1u);
+  EXPECT_EQ(started.size(), 1u);
   EXPECT_EQ(GetLastCheckedForUpdates(), g_now);
 }
 
 TEST_F(UpdateSchedule, ALastCheckInTheFutureStoresTheCurrentTime) {
   Store(1, g_now + 3 * 86400);
   RunAutomaticUpdateSchedule();
-  EXPECT_TRUE(g_started.empty());
+  EXPECT_TRUE(started.empty());
   EXPECT_EQ(GetLastCheckedForUpdates(), g_now);
 }
 
 TEST_F(UpdateSchedule, IntervalZeroNeverStarts) {
   Store(0, 0);
   RunAutomaticUpdateSchedule();
-  EXPECT_TRUE(g_started.empty());
+  EXPECT_TRUE(started.empty());
   EXPECT_EQ(GetLastCheckedForUpdates(), 0);
 }
 
@@ -201,21 +194,21 @@ TEST_F(UpdateSchedule, ATwoByteIntervalReadsAsSevenDays) {
   Store(1, g_now - 3 * 86400);
   PutBinary(reg::kAutomaticUpdatesInterval, {1, 0});
   RunAutomaticUpdateSchedule();
-  EXPECT_TRUE(g_started.empty());
+  EXPECT_TRUE(started.empty());
   g_now += 4 * 86400;
   RunAutomaticUpdateSchedule();
-  EXPECT_EQ(g_started.size(), 1u);
+  EXPECT_EQ(started.size(), 1u);
 }
 
 TEST_F(UpdateSchedule, FirstRunWithAnEmptyKeyStartsAndCannotStoreTheTime) {
   settings.SetFavoritesSettings(true);  // key present, no interval or last check stored
   RunAutomaticUpdateSchedule();
-  EXPECT_EQ(g_started.size(), 1u);
+  EXPECT_EQ(started.size(), 1u);
   EXPECT_EQ(GetLastCheckedForUpdates(), g_now);
 
   SettingsSandbox::RemoveKey();  // without the key the time cannot be stored
   RunAutomaticUpdateSchedule();
-  EXPECT_EQ(g_started.size(), 2u);
+  EXPECT_EQ(started.size(), 2u);
   EXPECT_FALSE(SettingsSandbox::KeyExists());
 }
 
