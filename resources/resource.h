@@ -43,3 +43,9 @@
 #define IDC_SETTINGS_UPDATE_INTERVAL 305
 #define IDC_DIALOG_ICON 2001
 #define IDC_ABOUT_PRODUCT_NAME 2002
+
+// Registration (linked into Brivane.dll only, resources/registration.rc): the registrar scripts for
+// the AppID and the shell-extension class, and the class's localized name.
+#define IDR_BRIVANE 101
+#define IDR_BRIVANESHELLEXT 102
+#define IDS_BRIVANE_CLASS_NAME 101

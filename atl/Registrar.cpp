@@ -1,0 +1,16 @@
+#include "atl/Registrar.h"
+
+#include "atl/ComPtr.h"
+
+HRESULT RunRegistrarScript(const std::wstring& modulePath, UINT script, const Replacements& replacements,
+                           bool install) {
+  ComPtr<IRegistrar> registrar;
+  HRESULT hr = CoCreateInstance(kClsidRegistrar, nullptr, CLSCTX_INPROC_SERVER, kIidRegistrar, registrar.put_void());
+  if (FAILED(hr)) return hr;
+  for (const auto& [key, item] : replacements) {
+    hr = registrar->AddReplacement(key.c_str(), item.c_str());
+    if (FAILED(hr)) return hr;
+  }
+  return install ? registrar->ResourceRegister(modulePath.c_str(), script, L"REGISTRY")
+                 : registrar->ResourceUnregister(modulePath.c_str(), script, L"REGISTRY");
+}

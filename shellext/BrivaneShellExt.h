@@ -1,0 +1,78 @@
+#pragma once
+// The COM object Explorer creates for every context menu on files, folders, shortcuts and the desktop
+// background: takes the selection, adds the "Brivane" submenu, and dispatches the chosen command.
+#include <windows.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "atl/ComObject.h"
+#include "atl/ComPtr.h"
+#include "fileops/FilesRefactor.h"
+#include "fileops/IReportProgess.h"
+#include "fileops/OperationResult.h"
+#include "fileops/PathList.h"
+#include "shellext/CommandTable.h"
+#include "shellext/ExplorerController.h"
+#include "shellext/MenuModel.h"
+
+class CBrivaneShellExt : public ComObjectRoot,
+                         public IShellExtInit,
+                         public IContextMenu3,
+                         public IObjectWithSite,
+                         public IReportProgess {
+ public:
+  CBrivaneShellExt();
+  virtual ~CBrivaneShellExt();
+
+  static const InterfaceEntry* Interfaces();
+
+  // IShellExtInit
+  STDMETHODIMP Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* data, HKEY programKey) override;
+
+  // IContextMenu, IContextMenu2, IContextMenu3
+  STDMETHODIMP QueryContextMenu(HMENU menu, UINT index, UINT first, UINT last, UINT flags) override;
+  STDMETHODIMP InvokeCommand(CMINVOKECOMMANDINFO* info) override;
+  STDMETHODIMP GetCommandString(UINT_PTR offset, UINT type, UINT* reserved, LPSTR buffer, UINT size) override;
+  STDMETHODIMP HandleMenuMsg(UINT message, WPARAM wparam, LPARAM lparam) override;
+  STDMETHODIMP HandleMenuMsg2(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+
+  // IObjectWithSite
+  STDMETHODIMP SetSite(IUnknown* site) override;
+  STDMETHODIMP GetSite(REFIID iid, void** out) override;
+
+  // IReportProgess: positions from the direct operations, and their worker.
+  void ReportProgress(int32_t position, bool hide) override;
+  void Run() override;
+
+ private:
+  friend struct ShellExtTestAccess;
+
+  // The stored inputs of the menu: mode, favourites, recent folders, stored sort, desktop folders.
+  MenuContext LoadMenuContext() const;
+
+  HRESULT Dispatch(CommandId command, const CMINVOKECOMMANDINFO& info);
+  void AfterOperation();
+  void ReportResult();
+  void CopyPathsToClipboard();
+
+  ComPtr<IUnknown> site_;
+  FilesRefactor engine_;
+  OperationResult result_;
+  bool themed_ = false;
+  bool desktopBackground_ = false;
+  PathList selection_;
+  ExplorerController explorer_;
+  std::map<uint32_t, CommandId> identifiers_;
+  CommandTable commands_;
+  std::wstring workingFolder_;
+  std::wstring listOutputPath_;
+  uint8_t listOptions_[3] = {};
+  CommandId currentCommand_ = 0;
+  bool runAfterwards_ = false;
+};
+
+using BrivaneShellExtObject = ComObject<CBrivaneShellExt>;

@@ -1,0 +1,85 @@
+// InvokeCommand: from the chosen menu identifier to the command's handler, then the results in the view.
+#include "fileops/Trace.h"
+#include "shellext/BrivaneShellExt.h"
+#include "shellext/Clipboard.h"
+#include "shellext/HelpContents.h"
+#include "shellext/ParentFolder.h"
+
+namespace {
+constexpr CommandId kFirstCommandWithoutResult = cmd::About;  // 50-63 end before the post-operation step
+}
+
+STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
+  if (!info) return E_INVALIDARG;
+  try {
+    result_.Clear();
+    runAfterwards_ = true;
+    if (HIWORD(reinterpret_cast<ULONG_PTR>(info->lpVerb)) != 0) return E_INVALIDARG;
+
+    const auto* extended = reinterpret_cast<const CMINVOKECOMMANDINFOEX*>(info);
+    if (info->cbSize >= sizeof(CMINVOKECOMMANDINFOEX) && (info->fMask & CMIC_MASK_UNICODE) && extended->lpDirectoryW)
+      workingFolder_ = extended->lpDirectoryW;
+    else
+      workingFolder_ = selection_.empty() ? std::wstring() : ParentFolder(selection_.front());
+
+    auto found = identifiers_.find(LOWORD(reinterpret_cast<ULONG_PTR>(info->lpVerb)));
+    currentCommand_ = found == identifiers_.end() ? cmd::Separator : found->second;
+    engine_.owner = nullptr;
+
+    HRESULT hr = Dispatch(currentCommand_, *info);
+    if (hr == S_OK && currentCommand_ < kFirstCommandWithoutResult) AfterOperation();
+    return hr;
+  } catch (...) {
+    return E_FAIL;
+  }
+}
+
+HRESULT CBrivaneShellExt::Dispatch(CommandId command, const CMINVOKECOMMANDINFO& info) {
+  switch (command) {
+    case cmd::InvertSelection:
+      runAfterwards_ = false;
+      explorer_.InvertSelection();
+      return S_OK;
+    case cmd::CopyPath:
+      runAfterwards_ = false;
+      CopyPathsToClipboard();
+      return S_OK;
+    case cmd::About:
+      runAfterwards_ = false;
+      return S_OK;
+    case cmd::Settings:
+      runAfterwards_ = false;
+      return S_OK;
+    case cmd::HelpContents:
+      runAfterwards_ = false;
+      ShowHelpContents(info.hwnd);
+      return S_OK;
+    case cmd::ManageFavorites:
+      runAfterwards_ = false;
+      return S_OK;
+    default:
+      if (command == cmd::Separator || command >= kCommandCount) return E_INVALIDARG;
+      // A command whose feature this build does not contain: nothing runs.
+      runAfterwards_ = false;
+      return S_OK;
+  }
+}
+
+void CBrivaneShellExt::CopyPathsToClipboard() {
+  if (!PutClipboardText(JoinPathLines(selection_)))
+    trace::Write(L"CBrivaneShellExt::CopyPathsToClipboard: the clipboard could not be set");
+}
+
+void CBrivaneShellExt::AfterOperation() {
+  if (result_.status == status::Success && !result_.outputs.empty()) {
+    explorer_.SelectPaths(result_.outputs);
+  } else if (runAfterwards_) {
+    explorer_.RefreshView();
+    ReportResult();
+  }
+}
+
+void CBrivaneShellExt::ReportResult() {
+  if (result_.status == status::Success || result_.status == status::UserSaidNo) return;
+  trace::Write(L"CBrivaneShellExt::ReportResult: ", ErrorTitle(result_.kind), L": ", result_.message);
+}
