@@ -25,7 +25,6 @@ void ShowHelpContents(HWND owner) {
   std::wstring module = ModuleFilePath();
   if (module.empty()) return;
   std::wstring path = ParentFolder(module) + L"\\BrivaneHelp.chm";
-  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
   HtmlHelpFunction htmlHelp = LoadHtmlHelp();
   if (!htmlHelp) return;
   HWND window = htmlHelp(owner, path.c_str(), kDisplayTopic, 0);

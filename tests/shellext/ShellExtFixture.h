@@ -1,0 +1,47 @@
+#pragma once
+// Helpers for the tests of CBrivaneShellExt: the object itself, a CF_HDROP data object made by hand,
+// and a real menu read back with GetMenuItemInfoW.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+#include "atl/ComPtr.h"
+#include "shellext/BrivaneShellExt.h"
+
+// Reaches the object's state that Explorer cannot see.
+struct ShellExtTestAccess {
+  static void SetThemed(CBrivaneShellExt& object, bool themed) { object.themed_ = themed; }
+  static bool Themed(const CBrivaneShellExt& object) { return object.themed_; }
+  static CommandId CurrentCommand(const CBrivaneShellExt& object) { return object.currentCommand_; }
+  static const PathList& Selection(const CBrivaneShellExt& object) { return object.selection_; }
+  static const CommandTable& Commands(const CBrivaneShellExt& object) { return object.commands_; }
+  static const std::wstring& WorkingFolder(const CBrivaneShellExt& object) { return object.workingFolder_; }
+};
+
+ComPtr<BrivaneShellExtObject> MakeShellExt();
+
+// A data object that offers exactly these paths as CF_HDROP, or no CF_HDROP at all.
+ComPtr<IDataObject> MakeDropData(const std::vector<std::wstring>& paths, bool offerDrop = true);
+
+struct ReadItem {
+  MENUITEMINFOW info{};
+  std::wstring text;
+  bool separator() const { return info.fType & MFT_SEPARATOR; }
+  bool greyed() const { return info.fState & MFS_GRAYED; }
+};
+ReadItem ReadMenuItem(HMENU menu, UINT position);
+
+// The menu in the format of MenuTreeText: one line per entry, two spaces per level.
+std::wstring RealMenuTreeText(HMENU menu, const std::wstring& rootText);
+
+// Every entry that is neither a separator nor a submenu caption, in menu order.
+std::vector<ReadItem> CommandItems(HMENU menu);
+// The first entry with this text, searched depth first; its info.wID is the identifier.
+bool FindItem(HMENU menu, const std::wstring& text, ReadItem& found);
+
+// The Brivane popup of a host menu after QueryContextMenu inserted it at index.
+HMENU BrivanePopup(HMENU host, UINT index);
+
+std::wstring ClipboardText();

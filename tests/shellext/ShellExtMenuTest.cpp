@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <uxtheme.h>
+
+#include <algorithm>
+
+#include "ShellExtFixture.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+constexpr UINT kFirst = 100;
+constexpr UINT kLast = 0x7FFF;
+
+// A context menu of Explorer's own with two entries; Brivane goes in between.
+struct HostMenu {
+  HostMenu() {
+    AppendMenuW(menu.get(), MF_STRING, 1, L"Open");
+    AppendMenuW(menu.get(), MF_STRING, 2, L"Properties");
+  }
+  UniqueMenu menu{CreatePopupMenu()};
+};
+
+class ShellExtMenuTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    CoInitialize(nullptr);
+    object_ = MakeShellExt();
+    ASSERT_TRUE(object_);
+  }
+  void TearDown() override {
+    object_.reset();
+    CoUninitialize();
+  }
+
+  // Initializes with the paths and builds the menu at index 1 of the host menu.
+  HRESULT Query(const PathList& paths, HostMenu& host, UINT flags = CMF_NORMAL, UINT last = kLast) {
+    EXPECT_EQ(object_->Initialize(nullptr, MakeDropData(paths).get(), nullptr), S_OK);
+    return object_->QueryContextMenu(host.menu.get(), 1, kFirst, last, flags);
+  }
+
+  MenuContext ExpectedContext() const {
+    MenuContext context;
+    context.desktop = QueryDesktopFolders();
+    return context;
+  }
+
+  TempDir dir_;
+  ComPtr<BrivaneShellExtObject> object_;
+};
+
+TEST_F(ShellExtMenuTest, InsertsTheModelsMenuBetweenSeparatorsWithConsecutiveIdentifiers) {
+  PathList selection{dir_.File(L"a.txt"), dir_.File(L"b.txt")};
+  HostMenu host;
+  HRESULT hr = Query(selection, host);
+  ASSERT_TRUE(SUCCEEDED(hr));
+
+  ASSERT_EQ(GetMenuItemCount(host.menu.get()), 5);
+  EXPECT_TRUE(ReadMenuItem(host.menu.get(), 1).separator());
+  EXPECT_TRUE(ReadMenuItem(host.menu.get(), 3).separator());
+  EXPECT_EQ(ReadMenuItem(host.menu.get(), 4).text, L"Properties");
+  ReadItem top = ReadMenuItem(host.menu.get(), 2);
+  EXPECT_EQ(top.text, L"Brivane");
+  EXPECT_EQ(top.info.wID, kFirst);
+  ASSERT_NE(top.info.hSubMenu, nullptr);
+
+  // The real menu shows exactly the model: texts, order, separators, submenus and greyed entries.
+  EXPECT_EQ(RealMenuTreeText(top.info.hSubMenu, L"Brivane"), MenuTreeText(BuildMenu(selection, ExpectedContext())));
+
+  // Commands take first + 1, first + 2, ... in menu order; the count includes the top-level entry.
+  std::vector<ReadItem> commands = CommandItems(top.info.hSubMenu);
+  ASSERT_FALSE(commands.empty());
+  for (size_t i = 0; i < commands.size(); ++i) EXPECT_EQ(commands[i].info.wID, kFirst + 1 + i) << i;
+  EXPECT_EQ(HRESULT_CODE(hr), int(commands.size() + 1));
+
+  // The "Favorites" caption borrows the identifier of "Manage Favorites".
+  ReadItem favorites = ReadMenuItem(top.info.hSubMenu, 0);
+  EXPECT_EQ(favorites.text, L"Favorites");
+  EXPECT_EQ(favorites.info.wID, kFirst + 1);
+  EXPECT_EQ(commands.front().text, L"Manage Favorites");
+
+  // Captions of later submenus carry the identifier of their first command.
+  ReadItem rename, findReplace;
+  ASSERT_TRUE(FindItem(top.info.hSubMenu, L"Rename", rename));
+  ASSERT_TRUE(FindItem(top.info.hSubMenu, L"Find and Replace", findReplace));
+  EXPECT_EQ(rename.info.wID, findReplace.info.wID);
+}
+
+TEST_F(ShellExtMenuTest, ThemedEntriesCarryBitmapsAndNoItemData) {
+  HostMenu host;
+  ShellExtTestAccess::SetThemed(*object_, true);
+  ASSERT_TRUE(SUCCEEDED(Query({dir_.File(L"a.txt"), dir_.File(L"b.txt")}, host)));
+  // Wine's prefix runs with its "Light" theme active, so the object stays themed.
+  HTHEME theme = OpenThemeData(nullptr, L"MENU");
+  if (!theme) GTEST_SKIP() << "no visual theme active";
+  CloseThemeData(theme);
+  ASSERT_TRUE(ShellExtTestAccess::Themed(*object_));
+
+  const CommandTable& table = ShellExtTestAccess::Commands(*object_);
+  ReadItem top = ReadMenuItem(host.menu.get(), 2);
+  EXPECT_EQ(top.info.hbmpItem, table.SlotBitmap(15));
+  EXPECT_EQ(top.info.dwItemData, 0u);
+  HMENU popup = top.info.hSubMenu;
+
+  ReadItem copy, extract, caption;
+  ASSERT_TRUE(FindItem(popup, L"Copy", copy));
+  EXPECT_EQ(copy.info.hbmpItem, table.SlotBitmap(1));
+  EXPECT_EQ(copy.info.dwItemData, 0u);
+  EXPECT_FALSE(copy.greyed());
+  ASSERT_TRUE(FindItem(popup, L"Organize", caption));
+  EXPECT_EQ(caption.info.hbmpItem, table.SlotBitmap(25));
+
+  // Greyed entries show no icon: "Extract Files from Folder" needs folders only.
+  ASSERT_TRUE(FindItem(popup, L"Extract Files from Folder", extract));
+  EXPECT_TRUE(extract.greyed());
+  EXPECT_EQ(extract.info.hbmpItem, nullptr);
+  for (const ReadItem& item : CommandItems(popup)) EXPECT_EQ(item.info.dwItemData, 0u) << Narrow(item.text);
+
+  // Themed: the owner-draw messages are left alone.
+  MEASUREITEMSTRUCT measure{ODT_MENU, 0, 0, 77, 88, 0};
+  LRESULT result = 9;
+  EXPECT_EQ(object_->HandleMenuMsg2(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure), &result), S_OK);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(measure.itemWidth, 77u);
+  EXPECT_EQ(measure.itemHeight, 88u);
+}
+
+TEST_F(ShellExtMenuTest, WithoutThemesIconsAreCallbacksDrawnFromTheItemData) {
+  HostMenu host;
+  ShellExtTestAccess::SetThemed(*object_, false);
+  ASSERT_TRUE(SUCCEEDED(Query({dir_.File(L"a.txt"), dir_.File(L"b.txt")}, host)));
+  const CommandTable& table = ShellExtTestAccess::Commands(*object_);
+  ReadItem top = ReadMenuItem(host.menu.get(), 2);
+  EXPECT_EQ(top.info.hbmpItem, HBMMENU_CALLBACK);
+  EXPECT_EQ(top.info.dwItemData, reinterpret_cast<ULONG_PTR>(table.SlotIcon(15)));
+
+  ReadItem copy, extract, images;
+  ASSERT_TRUE(FindItem(top.info.hSubMenu, L"Copy", copy));
+  EXPECT_EQ(copy.info.hbmpItem, HBMMENU_CALLBACK);
+  EXPECT_EQ(copy.info.dwItemData, reinterpret_cast<ULONG_PTR>(table.SlotIcon(1)));
+  ASSERT_TRUE(FindItem(top.info.hSubMenu, L"Extract Files from Folder", extract));
+  EXPECT_EQ(extract.info.hbmpItem, nullptr);
+  ASSERT_TRUE(FindItem(top.info.hSubMenu, L"Image Manipulation", images));
+  for (const ReadItem& item : CommandItems(images.info.hSubMenu)) {
+    EXPECT_TRUE(item.greyed()) << Narrow(item.text);
+    EXPECT_EQ(item.info.hbmpItem, nullptr) << Narrow(item.text);
+  }
+
+  // Measured 5 x 20; drawn at (2, 2) from the item data.
+  MEASUREITEMSTRUCT measure{ODT_MENU, 0, copy.info.wID, 0, 0, copy.info.dwItemData};
+  LRESULT result = 0;
+  EXPECT_EQ(object_->HandleMenuMsg2(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure), &result), S_OK);
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(measure.itemWidth, 5u);
+  EXPECT_EQ(measure.itemHeight, 20u);
+
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  UniqueBitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueWindowDc dc(CreateCompatibleDC(nullptr));
+  HGDIOBJ old = SelectObject(dc.get(), canvas.get());
+  auto* pixels = static_cast<uint32_t*>(bits);
+  std::fill(pixels, pixels + 32 * 32, 0x00FF00FFu);
+  DRAWITEMSTRUCT draw{ODT_MENU, 0, copy.info.wID, ODA_DRAWENTIRE, 0, nullptr, dc.get(), {0, 0, 32, 32},
+                      copy.info.dwItemData};
+  EXPECT_EQ(object_->HandleMenuMsg(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), S_OK);
+  GdiFlush();
+  int changedInside = 0, changedOutside = 0;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x)
+      if (pixels[y * 32 + x] != 0x00FF00FFu) ++((x >= 2 && x < 18 && y >= 2 && y < 18) ? changedInside : changedOutside);
+  EXPECT_GT(changedInside, 16);
+  EXPECT_EQ(changedOutside, 0);
+
+  // Nothing to draw without item data, and not for other controls.
+  std::fill(pixels, pixels + 32 * 32, 0x00FF00FFu);
+  draw.itemData = 0;
+  EXPECT_EQ(object_->HandleMenuMsg2(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw), &result), S_OK);
+  EXPECT_EQ(result, 0);
+  draw.itemData = copy.info.dwItemData;
+  draw.CtlType = ODT_BUTTON;
+  EXPECT_EQ(object_->HandleMenuMsg2(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw), &result), S_OK);
+  EXPECT_EQ(result, 0);
+  GdiFlush();
+  EXPECT_EQ(std::count(pixels, pixels + 32 * 32, 0x00FF00FFu), 32 * 32);
+  SelectObject(dc.get(), old);
+}
+
+TEST_F(ShellExtMenuTest, DefaultOnlyAddsNothing) {
+  HostMenu host;
+  HRESULT hr = Query({dir_.File(L"a.txt")}, host, CMF_DEFAULTONLY);
+  EXPECT_EQ(hr, MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0));
+  EXPECT_EQ(GetMenuItemCount(host.menu.get()), 2);
+  CMINVOKECOMMANDINFO info{sizeof info};
+  info.lpVerb = MAKEINTRESOURCEA(1);
+  EXPECT_EQ(object_->InvokeCommand(&info), E_INVALIDARG);
+}
+
+TEST_F(ShellExtMenuTest, StaysInsideTheIdentifierRangeExplorerGave) {
+  HostMenu host;
+  HRESULT hr = Query({dir_.File(L"a.txt")}, host, CMF_NORMAL, kFirst + 10);
+  ASSERT_TRUE(SUCCEEDED(hr));
+  EXPECT_EQ(HRESULT_CODE(hr), 11);
+  std::vector<ReadItem> commands = CommandItems(BrivanePopup(host.menu.get(), 1));
+  ASSERT_EQ(commands.size(), 10u);
+  EXPECT_EQ(commands.back().info.wID, kFirst + 10);
+}
+
+TEST_F(ShellExtMenuTest, DesktopBackgroundGetsSortSettingsAndHelpOnly) {
+  PIDLIST_ABSOLUTE desktop = nullptr;
+  ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &desktop), S_OK);
+  EXPECT_EQ(object_->Initialize(desktop, nullptr, nullptr), S_OK);
+  CoTaskMemFree(desktop);
+  HostMenu host;
+  ASSERT_TRUE(SUCCEEDED(object_->QueryContextMenu(host.menu.get(), 1, kFirst, kLast, CMF_NORMAL)));
+  EXPECT_EQ(RealMenuTreeText(BrivanePopup(host.menu.get(), 1), L"Brivane"),
+            L"Brivane >\n"
+            L"  Sort Desktop >\n"
+            L"    Custom\n"
+            L"    ---\n"
+            L"    Redo Last Sort [greyed]\n"
+            L"    ---\n"
+            L"    Blue Sky\n"
+            L"    EggPlant\n"
+            L"    Sunset\n"
+            L"    Dark\n"
+            L"  ---\n"
+            L"  Settings\n"
+            L"  Help >\n"
+            L"    Contents\n"
+            L"    About\n");
+
+  // The background of any other folder gets no entry.
+  auto other = MakeShellExt();
+  PIDLIST_ABSOLUTE folder = ILCreateFromPathW(dir_.path().c_str());
+  ASSERT_NE(folder, nullptr);
+  EXPECT_EQ(other->Initialize(folder, nullptr, nullptr), E_INVALIDARG);
+  ILFree(folder);
+}
+
+TEST_F(ShellExtMenuTest, InitializeNeedsFilesInTheDataObject) {
+  EXPECT_EQ(object_->Initialize(nullptr, MakeDropData({}, false).get(), nullptr), E_INVALIDARG);
+  EXPECT_EQ(object_->Initialize(nullptr, MakeDropData({}).get(), nullptr), E_INVALIDARG);
+  EXPECT_EQ(object_->Initialize(nullptr, nullptr, nullptr), E_INVALIDARG);
+
+  // Paths beyond MAX_PATH arrive whole.
+  std::wstring longPath = dir_.path() + L"\\" + std::wstring(150, L'x') + L"\\" + std::wstring(150, L'y') + L".txt";
+  EXPECT_EQ(object_->Initialize(nullptr, MakeDropData({L"C:\\one.txt", longPath}).get(), nullptr), S_OK);
+  EXPECT_EQ(ShellExtTestAccess::Selection(*object_), (PathList{L"C:\\one.txt", longPath}));
+}
+
+TEST_F(ShellExtMenuTest, CommandStringAnswersOnlyTheTopLevelEntry) {
+  wchar_t wide[32] = L"";
+  EXPECT_EQ(object_->GetCommandString(0, GCS_HELPTEXTW, nullptr, reinterpret_cast<LPSTR>(wide), 32), S_OK);
+  EXPECT_STREQ(wide, L"Brivane");
+  char ansi[32] = "";
+  EXPECT_EQ(object_->GetCommandString(0, GCS_HELPTEXTA, nullptr, ansi, 32), S_OK);
+  EXPECT_STREQ(ansi, "Brivane");
+  EXPECT_EQ(object_->GetCommandString(0, GCS_HELPTEXTA, nullptr, ansi, 4), S_OK);
+  EXPECT_STREQ(ansi, "Bri");
+
+  EXPECT_EQ(object_->GetCommandString(1, GCS_HELPTEXTW, nullptr, reinterpret_cast<LPSTR>(wide), 32), E_INVALIDARG);
+  EXPECT_EQ(object_->GetCommandString(0, GCS_VERBA, nullptr, ansi, 32), E_INVALIDARG);
+  EXPECT_EQ(object_->GetCommandString(0, GCS_HELPTEXTW, nullptr, nullptr, 0), E_POINTER);
+}
+
+TEST_F(ShellExtMenuTest, SiteIsHeldAndHandedBack) {
+  ComPtr<IUnknown> out;
+  EXPECT_EQ(object_->GetSite(IID_IUnknown, nullptr), E_POINTER);
+  EXPECT_EQ(object_->GetSite(IID_IUnknown, out.put_void()), E_FAIL);
+  EXPECT_FALSE(out);
+
+  ComPtr<IDataObject> site = MakeDropData({});
+  EXPECT_EQ(object_->SetSite(site.get()), S_OK);
+  EXPECT_EQ(object_->SetSite(site.get()), S_OK);
+  ComPtr<IDataObject> back;
+  EXPECT_EQ(object_->GetSite(IID_IDataObject, back.put_void()), S_OK);
+  EXPECT_EQ(back.get(), site.get());
+  EXPECT_EQ(object_->GetSite(IID_IShellBrowser, out.put_void()), E_NOINTERFACE);
+
+  // The site held one reference, whatever the number of SetSite calls.
+  back.reset();
+  ULONG before = site->AddRef() - 1;
+  site->Release();
+  EXPECT_EQ(object_->SetSite(nullptr), S_OK);
+  ULONG after = site->AddRef() - 1;
+  site->Release();
+  EXPECT_EQ(before - after, 1u);
+}
+
+}  // namespace
