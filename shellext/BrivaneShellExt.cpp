@@ -3,8 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
-#include <vector>
-
+#include "shellext/DropFiles.h"
 #include "shellext/MenuRenderer.h"
 
 namespace {
@@ -15,22 +14,6 @@ bool SystemHasThemes() {
   OSVERSIONINFOW version{};
   version.dwOSVersionInfoSize = sizeof version;
   return GetVersionExW(&version) && version.dwMajorVersion >= 6;
-}
-
-// The files of a CF_HDROP medium in index order; false when any index could not be read.
-bool ReadDroppedFiles(HDROP drop, UINT count, PathList& paths) {
-  bool complete = true;
-  std::vector<wchar_t> buffer;
-  for (UINT i = 0; i < count; ++i) {
-    UINT length = DragQueryFileW(drop, i, nullptr, 0);
-    buffer.assign(size_t(length) + 1, L'\0');
-    if (length == 0 || DragQueryFileW(drop, i, buffer.data(), length + 1) == 0) {
-      complete = false;
-      continue;
-    }
-    paths.emplace_back(buffer.data(), length);
-  }
-  return complete;
 }
 
 }  // namespace
@@ -74,17 +57,12 @@ STDMETHODIMP CBrivaneShellExt::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject*
   FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
   STGMEDIUM medium{};
   if (FAILED(data->GetData(&format, &medium))) return E_INVALIDARG;
-  HRESULT hr = E_INVALIDARG;
-  if (auto drop = static_cast<HDROP>(GlobalLock(medium.hGlobal))) {
-    UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    if (count > 0) {
-      selection_.clear();
-      hr = ReadDroppedFiles(drop, count, selection_) ? S_OK : E_INVALIDARG;
-    }
-    GlobalUnlock(medium.hGlobal);
-  }
+  PathList paths;
+  bool complete = medium.tymed == TYMED_HGLOBAL && ReadDropFiles(medium.hGlobal, paths);
   ReleaseStgMedium(&medium);
-  return hr;
+  if (paths.empty()) return E_INVALIDARG;
+  selection_ = std::move(paths);
+  return complete ? S_OK : E_INVALIDARG;
 }
 
 MenuContext CBrivaneShellExt::LoadMenuContext() const {
