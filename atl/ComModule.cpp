@@ -45,20 +45,6 @@ LONG ComModule::Lock() { return InterlockedIncrement(&g_lockCount); }
 LONG ComModule::Unlock() { return InterlockedDecrement(&g_lockCount); }
 LONG ComModule::LockCount() { return InterlockedCompareExchange(&g_lockCount, 0, 0); }
 
-std::wstring ModuleFilePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD length = GetModuleFileNameW(ModuleInstance(), path.data(), DWORD(path.size()));
-    if (length == 0) return L"";
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    if (path.size() >= 32768) return L"";
-    path.resize(path.size() * 2);
-  }
-}
-
 ComModule::ComModule(std::vector<ComClassEntry> classes, std::wstring appId, UINT appIdScript)
     : classes_(std::move(classes)), appId_(std::move(appId)), appIdScript_(appIdScript) {}
 

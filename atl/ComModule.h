@@ -53,6 +53,3 @@ class ComModule {
   UINT appIdScript_;
   bool perUser_ = false;
 };
-
-// The full path of this binary, of any length; empty on failure.
-std::wstring ModuleFilePath();

@@ -4,7 +4,9 @@
 #include <uxtheme.h>
 
 #include "shellext/DropFiles.h"
+#include "shellext/MenuContextReader.h"
 #include "shellext/MenuRenderer.h"
+#include "shellext/UpdaterLauncher.h"
 
 namespace {
 
@@ -18,13 +20,19 @@ bool SystemHasThemes() {
 
 }  // namespace
 
-CBrivaneShellExt::CBrivaneShellExt() : engine_(this) {
+CBrivaneShellExt::CBrivaneShellExt() : engine_(this), progress_(this, &engine_) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_COOL_CLASSES};
   InitCommonControlsEx(&controls);
   themed_ = SystemHasThemes();
 }
 
-CBrivaneShellExt::~CBrivaneShellExt() = default;
+CBrivaneShellExt::~CBrivaneShellExt() {
+  try {
+    RunAutomaticUpdateSchedule();
+  } catch (...) {
+    // Nothing may leave a destructor that Explorer's Release runs.
+  }
+}
 
 const InterfaceEntry* CBrivaneShellExt::Interfaces() {
   static const InterfaceEntry table[] = {
@@ -65,11 +73,7 @@ STDMETHODIMP CBrivaneShellExt::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject*
   return complete ? S_OK : E_INVALIDARG;
 }
 
-MenuContext CBrivaneShellExt::LoadMenuContext() const {
-  MenuContext context;
-  context.desktop = QueryDesktopFolders();
-  return context;
-}
+MenuContext CBrivaneShellExt::LoadMenuContext() const { return ReadMenuContext(recent_, desktopBackground_); }
 
 STDMETHODIMP CBrivaneShellExt::QueryContextMenu(HMENU menu, UINT index, UINT first, UINT last, UINT flags) {
   if (flags & CMF_DEFAULTONLY) return MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0);
@@ -89,7 +93,6 @@ STDMETHODIMP CBrivaneShellExt::QueryContextMenu(HMENU menu, UINT index, UINT fir
 
     identifiers_.clear();
     MenuContext context = LoadMenuContext();
-    if (desktopBackground_) context.mode = MenuMode::DesktopBackground;
     MenuNode root = BuildMenu(selection_, context);
 
     MenuRenderer renderer(commands_, themed_, first, last);
@@ -153,6 +156,4 @@ STDMETHODIMP CBrivaneShellExt::GetSite(REFIID iid, void** out) {
   return site_->QueryInterface(iid, out);
 }
 
-void CBrivaneShellExt::ReportProgress(int32_t, bool) {}
-
-void CBrivaneShellExt::Run() {}
+void CBrivaneShellExt::ReportProgress(int32_t position, bool hide) { progress_.ReportProgress(position, hide); }

@@ -15,9 +15,12 @@
 #include "fileops/IReportProgess.h"
 #include "fileops/OperationResult.h"
 #include "fileops/PathList.h"
+#include "shellext/BrivaneSettings.h"
 #include "shellext/CommandTable.h"
 #include "shellext/ExplorerController.h"
 #include "shellext/MenuModel.h"
+#include "shellext/RecentPaths.h"
+#include "ui/ZintProgressDialog.h"
 
 class CBrivaneShellExt : public ComObjectRoot,
                          public IShellExtInit,
@@ -55,8 +58,15 @@ class CBrivaneShellExt : public ComObjectRoot,
   MenuContext LoadMenuContext() const;
 
   HRESULT Dispatch(CommandId command, const CMINVOKECOMMANDINFO& info);
-  void AfterOperation();
-  void ReportResult();
+  // Runs the current command's operation behind this object's own progress window.
+  void RunDirect(HWND parent);
+  template <class Dialog>
+  void ShowDialog(HWND parent) {
+    runAfterwards_ = false;
+    Dialog dialog;
+    dialog.DoModal(parent);
+  }
+  void AfterOperation(HWND parent);
   void CopyPathsToClipboard();
 
   ComPtr<IUnknown> site_;
@@ -66,13 +76,16 @@ class CBrivaneShellExt : public ComObjectRoot,
   bool desktopBackground_ = false;
   PathList selection_;
   ExplorerController explorer_;
+  RecentPaths recent_;
   std::map<uint32_t, CommandId> identifiers_;
   CommandTable commands_;
+  BrivaneSettings settings_;
   std::wstring workingFolder_;
   std::wstring listOutputPath_;
   uint8_t listOptions_[3] = {};
   CommandId currentCommand_ = 0;
   bool runAfterwards_ = false;
+  CZintProgressDialog progress_;
 };
 
 using BrivaneShellExtObject = ComObject<CBrivaneShellExt>;

@@ -1,9 +1,15 @@
 // InvokeCommand: from the chosen menu identifier to the command's handler, then the results in the view.
+#include "fileops/Prompt.h"
 #include "fileops/Trace.h"
 #include "shellext/BrivaneShellExt.h"
 #include "shellext/Clipboard.h"
 #include "shellext/HelpContents.h"
 #include "shellext/ParentFolder.h"
+#include "shellext/ZintAboutDialog.h"
+#include "shellext/ZintFavoriteDialog.h"
+#include "shellext/ZintSettingsDialog.h"
+#include "ui/ResultReport.h"
+#include "ui/ZintMessageBox.h"
 
 namespace {
 constexpr CommandId kFirstCommandWithoutResult = cmd::About;  // 50-63 end before the post-operation step
@@ -27,7 +33,7 @@ STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
     engine_.owner = nullptr;
 
     HRESULT hr = Dispatch(currentCommand_, *info);
-    if (hr == S_OK && currentCommand_ < kFirstCommandWithoutResult) AfterOperation();
+    if (hr == S_OK && currentCommand_ < kFirstCommandWithoutResult) AfterOperation(info->hwnd);
     return hr;
   } catch (...) {
     return E_FAIL;
@@ -44,18 +50,21 @@ HRESULT CBrivaneShellExt::Dispatch(CommandId command, const CMINVOKECOMMANDINFO&
       runAfterwards_ = false;
       CopyPathsToClipboard();
       return S_OK;
+    case cmd::Join:
+      RunDirect(info.hwnd);
+      return S_OK;
     case cmd::About:
-      runAfterwards_ = false;
+      ShowDialog<CZintAboutDialog>(info.hwnd);
       return S_OK;
     case cmd::Settings:
-      runAfterwards_ = false;
+      ShowDialog<CZintSettingsDialog>(info.hwnd);
       return S_OK;
     case cmd::HelpContents:
       runAfterwards_ = false;
       ShowHelpContents(info.hwnd);
       return S_OK;
     case cmd::ManageFavorites:
-      runAfterwards_ = false;
+      ShowDialog<CZintFavoriteDialog>(info.hwnd);
       return S_OK;
     default:
       if (command == cmd::Separator || command >= kCommandCount) return E_INVALIDARG;
@@ -65,21 +74,34 @@ HRESULT CBrivaneShellExt::Dispatch(CommandId command, const CMINVOKECOMMANDINFO&
   }
 }
 
+void CBrivaneShellExt::RunDirect(HWND parent) {
+  if (!PromptHook()) CZintMessageBox::InstallAsPromptHook();
+  progress_.SetIcon(commands_.CommandIcon(currentCommand_));
+  progress_.SetMarquee(true);
+  progress_.DoModal(parent);
+}
+
+// The direct-operation worker, on the progress window's thread.
+void CBrivaneShellExt::Run() {
+  switch (currentCommand_) {
+    case cmd::Join:
+      engine_.JoinFiles(result_, selection_);
+      break;
+    default:
+      break;
+  }
+}
+
 void CBrivaneShellExt::CopyPathsToClipboard() {
   if (!PutClipboardText(JoinPathLines(selection_)))
     trace::Write(L"CBrivaneShellExt::CopyPathsToClipboard: the clipboard could not be set");
 }
 
-void CBrivaneShellExt::AfterOperation() {
+void CBrivaneShellExt::AfterOperation(HWND parent) {
   if (result_.status == status::Success && !result_.outputs.empty()) {
     explorer_.SelectPaths(result_.outputs);
   } else if (runAfterwards_) {
     explorer_.RefreshView();
-    ReportResult();
+    ReportResult(parent, result_);
   }
-}
-
-void CBrivaneShellExt::ReportResult() {
-  if (result_.status == status::Success || result_.status == status::UserSaidNo) return;
-  trace::Write(L"CBrivaneShellExt::ReportResult: ", ErrorTitle(result_.kind), L": ", result_.message);
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "atl/ComModule.h"
+#include "atl/Module.h"
 #include "shellext/ParentFolder.h"
 
 namespace {

@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <vector>
-
 #include "atl/Module.h"
 #include "fileops/Trace.h"
 #include "shellext/BrivaneSettings.h"
@@ -19,22 +17,10 @@ bool ShellStart(const std::wstring& program, const wchar_t* parameters) {
 
 ProgramStarter g_starter = nullptr;
 
-// The module's full file name, however long the installation path is.
-std::wstring ModuleFileName() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  while (buffer.size() <= 32768) {
-    DWORD length = GetModuleFileNameW(ModuleInstance(), buffer.data(), DWORD(buffer.size()));
-    if (length == 0) return {};
-    if (length < buffer.size()) return std::wstring(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);
-  }
-  return {};
-}
-
 }  // namespace
 
 std::wstring UpdaterPath() {
-  std::wstring module = ModuleFileName();
+  std::wstring module = ModuleFilePath();
   if (module.empty()) return {};
   return ParentFolder(module) + L"\\" + kUpdaterFileName;
 }

@@ -145,3 +145,41 @@ std::wstring ClipboardText() {
   CloseClipboard();
   return text;
 }
+
+void ShellExtFixture::SetUp() {
+  CoInitialize(nullptr);
+  object_ = MakeShellExt();
+  ASSERT_TRUE(object_);
+}
+
+void ShellExtFixture::TearDown() {
+  object_.reset();
+  host_.reset();
+  CoUninitialize();
+}
+
+HRESULT ShellExtFixture::Query(const PathList& paths, UINT flags, UINT last) {
+  EXPECT_EQ(object_->Initialize(nullptr, MakeDropData(paths).get(), nullptr), S_OK);
+  return QueryAgain(flags, last);
+}
+
+HRESULT ShellExtFixture::QueryAgain(UINT flags, UINT last) {
+  host_.reset(CreatePopupMenu());
+  AppendMenuW(host_.get(), MF_STRING, 1, L"Open");
+  AppendMenuW(host_.get(), MF_STRING, 2, L"Properties");
+  return object_->QueryContextMenu(host_.get(), 1, kFirst, last, flags);
+}
+
+UINT ShellExtFixture::OffsetOf(const std::wstring& text) const {
+  ReadItem item;
+  EXPECT_TRUE(FindItem(Popup(), text, item)) << Narrow(text);
+  return item.info.wID - kFirst;
+}
+
+HRESULT ShellExtFixture::Invoke(UINT_PTR offset, HWND owner) {
+  CMINVOKECOMMANDINFO info{sizeof info};
+  info.hwnd = owner;
+  info.lpVerb = reinterpret_cast<LPCSTR>(offset);
+  info.nShow = SW_SHOWNORMAL;
+  return object_->InvokeCommand(&info);
+}

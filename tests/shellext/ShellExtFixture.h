@@ -1,14 +1,19 @@
 #pragma once
 // Helpers for the tests of CBrivaneShellExt: the object itself, a CF_HDROP data object made by hand,
 // and a real menu read back with GetMenuItemInfoW.
+#include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
 
 #include <string>
 #include <vector>
 
+#include "RecordingStarter.h"
 #include "atl/ComPtr.h"
+#include "atl/Handles.h"
 #include "shellext/BrivaneShellExt.h"
+#include "support/SettingsSandbox.h"
+#include "support/TestSupport.h"
 
 // Reaches the object's state that Explorer cannot see.
 struct ShellExtTestAccess {
@@ -45,3 +50,28 @@ bool FindItem(HMENU menu, const std::wstring& text, ReadItem& found);
 HMENU BrivanePopup(HMENU host, UINT index);
 
 std::wstring ClipboardText();
+
+// One object in a private settings key, with program starts recorded instead of made, and Explorer's
+// context menu ("Open", "Properties") to insert into.
+class ShellExtFixture : public testing::Test {
+ protected:
+  static constexpr UINT kFirst = 100;
+  static constexpr UINT kLast = 0x7FFF;
+
+  void SetUp() override;
+  void TearDown() override;
+
+  // Initializes with the paths (CF_HDROP) and builds the menu at index 1 of the host menu.
+  HRESULT Query(const PathList& paths, UINT flags = CMF_NORMAL, UINT last = kLast);
+  HRESULT QueryAgain(UINT flags = CMF_NORMAL, UINT last = kLast);
+  HMENU Popup() const { return BrivanePopup(host_.get(), 1); }
+  // The offset of the entry with this text in the menu just built.
+  UINT OffsetOf(const std::wstring& text) const;
+  HRESULT Invoke(UINT_PTR offset, HWND owner = nullptr);
+
+  SettingsSandbox sandbox_;
+  RecordingStarter starter_;
+  TempDir dir_;
+  UniqueMenu host_;
+  ComPtr<BrivaneShellExtObject> object_;
+};

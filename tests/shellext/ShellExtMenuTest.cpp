@@ -6,67 +6,39 @@
 #include <algorithm>
 
 #include "ShellExtFixture.h"
+#include "shellext/MenuContextReader.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-constexpr UINT kFirst = 100;
-constexpr UINT kLast = 0x7FFF;
-
-// A context menu of Explorer's own with two entries; Brivane goes in between.
-struct HostMenu {
-  HostMenu() {
-    AppendMenuW(menu.get(), MF_STRING, 1, L"Open");
-    AppendMenuW(menu.get(), MF_STRING, 2, L"Properties");
-  }
-  UniqueMenu menu{CreatePopupMenu()};
-};
-
-class ShellExtMenuTest : public testing::Test {
- protected:
-  void SetUp() override {
-    CoInitialize(nullptr);
-    object_ = MakeShellExt();
-    ASSERT_TRUE(object_);
-  }
-  void TearDown() override {
-    object_.reset();
-    CoUninitialize();
-  }
-
-  // Initializes with the paths and builds the menu at index 1 of the host menu.
-  HRESULT Query(const PathList& paths, HostMenu& host, UINT flags = CMF_NORMAL, UINT last = kLast) {
-    EXPECT_EQ(object_->Initialize(nullptr, MakeDropData(paths).get(), nullptr), S_OK);
-    return object_->QueryContextMenu(host.menu.get(), 1, kFirst, last, flags);
-  }
-
-  MenuContext ExpectedContext() const {
-    MenuContext context;
-    context.desktop = QueryDesktopFolders();
-    return context;
-  }
-
-  TempDir dir_;
-  ComPtr<BrivaneShellExtObject> object_;
-};
+class ShellExtMenuTest : public ShellExtFixture {};
 
 TEST_F(ShellExtMenuTest, InsertsTheModelsMenuBetweenSeparatorsWithConsecutiveIdentifiers) {
+  // Stored favourites and recent folders are part of the menu.
+  object_.reset();  // it would store its own (empty) recent folders when it goes
+  PutMultiString(L"Favorites Items", {L"5", L"0", L"18"});
+  PutString(L"RecentCopyPath00", L"C:\\Backup");
+  object_ = MakeShellExt();  // recent folders are read when the object is made
   PathList selection{dir_.File(L"a.txt"), dir_.File(L"b.txt")};
-  HostMenu host;
-  HRESULT hr = Query(selection, host);
+  HRESULT hr = Query(selection);
   ASSERT_TRUE(SUCCEEDED(hr));
 
-  ASSERT_EQ(GetMenuItemCount(host.menu.get()), 5);
-  EXPECT_TRUE(ReadMenuItem(host.menu.get(), 1).separator());
-  EXPECT_TRUE(ReadMenuItem(host.menu.get(), 3).separator());
-  EXPECT_EQ(ReadMenuItem(host.menu.get(), 4).text, L"Properties");
-  ReadItem top = ReadMenuItem(host.menu.get(), 2);
+  ASSERT_EQ(GetMenuItemCount(host_.get()), 5);
+  EXPECT_TRUE(ReadMenuItem(host_.get(), 1).separator());
+  EXPECT_TRUE(ReadMenuItem(host_.get(), 3).separator());
+  EXPECT_EQ(ReadMenuItem(host_.get(), 4).text, L"Properties");
+  ReadItem top = ReadMenuItem(host_.get(), 2);
   EXPECT_EQ(top.text, L"Brivane");
   EXPECT_EQ(top.info.wID, kFirst);
   ASSERT_NE(top.info.hSubMenu, nullptr);
 
   // The real menu shows exactly the model: texts, order, separators, submenus and greyed entries.
-  EXPECT_EQ(RealMenuTreeText(top.info.hSubMenu, L"Brivane"), MenuTreeText(BuildMenu(selection, ExpectedContext())));
+  std::wstring tree = RealMenuTreeText(top.info.hSubMenu, L"Brivane");
+  EXPECT_EQ(tree, MenuTreeText(BuildMenu(selection, ReadMenuContext(RecentPaths(), false))));
+  EXPECT_NE(tree.find(L"  Favorites >\n    Manage Favorites\n    ---\n    Move Files Up\n    ---\n"
+                      L"    Rename - Find and Replace\n"),
+            std::wstring::npos);
+  EXPECT_NE(tree.find(L"    Copy to (Recent) >\n      C:\\Backup\n"), std::wstring::npos);
 
   // Commands take first + 1, first + 2, ... in menu order; the count includes the top-level entry.
   std::vector<ReadItem> commands = CommandItems(top.info.hSubMenu);
@@ -88,9 +60,8 @@ TEST_F(ShellExtMenuTest, InsertsTheModelsMenuBetweenSeparatorsWithConsecutiveIde
 }
 
 TEST_F(ShellExtMenuTest, ThemedEntriesCarryBitmapsAndNoItemData) {
-  HostMenu host;
   ShellExtTestAccess::SetThemed(*object_, true);
-  ASSERT_TRUE(SUCCEEDED(Query({dir_.File(L"a.txt"), dir_.File(L"b.txt")}, host)));
+  ASSERT_TRUE(SUCCEEDED(Query({dir_.File(L"a.txt"), dir_.File(L"b.txt")})));
   // Wine's prefix runs with its "Light" theme active, so the object stays themed.
   HTHEME theme = OpenThemeData(nullptr, L"MENU");
   if (!theme) GTEST_SKIP() << "no visual theme active";
@@ -98,7 +69,7 @@ TEST_F(ShellExtMenuTest, ThemedEntriesCarryBitmapsAndNoItemData) {
   ASSERT_TRUE(ShellExtTestAccess::Themed(*object_));
 
   const CommandTable& table = ShellExtTestAccess::Commands(*object_);
-  ReadItem top = ReadMenuItem(host.menu.get(), 2);
+  ReadItem top = ReadMenuItem(host_.get(), 2);
   EXPECT_EQ(top.info.hbmpItem, table.SlotBitmap(15));
   EXPECT_EQ(top.info.dwItemData, 0u);
   HMENU popup = top.info.hSubMenu;
@@ -127,11 +98,10 @@ TEST_F(ShellExtMenuTest, ThemedEntriesCarryBitmapsAndNoItemData) {
 }
 
 TEST_F(ShellExtMenuTest, WithoutThemesIconsAreCallbacksDrawnFromTheItemData) {
-  HostMenu host;
   ShellExtTestAccess::SetThemed(*object_, false);
-  ASSERT_TRUE(SUCCEEDED(Query({dir_.File(L"a.txt"), dir_.File(L"b.txt")}, host)));
+  ASSERT_TRUE(SUCCEEDED(Query({dir_.File(L"a.txt"), dir_.File(L"b.txt")})));
   const CommandTable& table = ShellExtTestAccess::Commands(*object_);
-  ReadItem top = ReadMenuItem(host.menu.get(), 2);
+  ReadItem top = ReadMenuItem(host_.get(), 2);
   EXPECT_EQ(top.info.hbmpItem, HBMMENU_CALLBACK);
   EXPECT_EQ(top.info.dwItemData, reinterpret_cast<ULONG_PTR>(table.SlotIcon(15)));
 
@@ -189,21 +159,17 @@ TEST_F(ShellExtMenuTest, WithoutThemesIconsAreCallbacksDrawnFromTheItemData) {
 }
 
 TEST_F(ShellExtMenuTest, DefaultOnlyAddsNothing) {
-  HostMenu host;
-  HRESULT hr = Query({dir_.File(L"a.txt")}, host, CMF_DEFAULTONLY);
+  HRESULT hr = Query({dir_.File(L"a.txt")}, CMF_DEFAULTONLY);
   EXPECT_EQ(hr, MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0));
-  EXPECT_EQ(GetMenuItemCount(host.menu.get()), 2);
-  CMINVOKECOMMANDINFO info{sizeof info};
-  info.lpVerb = MAKEINTRESOURCEA(1);
-  EXPECT_EQ(object_->InvokeCommand(&info), E_INVALIDARG);
+  EXPECT_EQ(GetMenuItemCount(host_.get()), 2);
+  EXPECT_EQ(Invoke(1), E_INVALIDARG);
 }
 
 TEST_F(ShellExtMenuTest, StaysInsideTheIdentifierRangeExplorerGave) {
-  HostMenu host;
-  HRESULT hr = Query({dir_.File(L"a.txt")}, host, CMF_NORMAL, kFirst + 10);
+  HRESULT hr = Query({dir_.File(L"a.txt")}, CMF_NORMAL, kFirst + 10);
   ASSERT_TRUE(SUCCEEDED(hr));
   EXPECT_EQ(HRESULT_CODE(hr), 11);
-  std::vector<ReadItem> commands = CommandItems(BrivanePopup(host.menu.get(), 1));
+  std::vector<ReadItem> commands = CommandItems(Popup());
   ASSERT_EQ(commands.size(), 10u);
   EXPECT_EQ(commands.back().info.wID, kFirst + 10);
 }
@@ -213,9 +179,8 @@ TEST_F(ShellExtMenuTest, DesktopBackgroundGetsSortSettingsAndHelpOnly) {
   ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &desktop), S_OK);
   EXPECT_EQ(object_->Initialize(desktop, nullptr, nullptr), S_OK);
   CoTaskMemFree(desktop);
-  HostMenu host;
-  ASSERT_TRUE(SUCCEEDED(object_->QueryContextMenu(host.menu.get(), 1, kFirst, kLast, CMF_NORMAL)));
-  EXPECT_EQ(RealMenuTreeText(BrivanePopup(host.menu.get(), 1), L"Brivane"),
+  ASSERT_TRUE(SUCCEEDED(QueryAgain()));
+  EXPECT_EQ(RealMenuTreeText(Popup(), L"Brivane"),
             L"Brivane >\n"
             L"  Sort Desktop >\n"
             L"    Custom\n"
@@ -238,6 +203,26 @@ TEST_F(ShellExtMenuTest, DesktopBackgroundGetsSortSettingsAndHelpOnly) {
   ASSERT_NE(folder, nullptr);
   EXPECT_EQ(other->Initialize(folder, nullptr, nullptr), E_INVALIDARG);
   ILFree(folder);
+}
+
+TEST_F(ShellExtMenuTest, FavoritesOnlyModeShowsTheFavoritesSettingsAndHelp) {
+  PutBinary(L"FavoritesSettings", {0});
+  PutMultiString(L"Favorites Items", {L"8", L"0", L"25"});
+  ASSERT_TRUE(SUCCEEDED(Query({dir_.File(L"a.txt")})));
+  EXPECT_EQ(RealMenuTreeText(Popup(), L"Brivane"),
+            L"Brivane >\n"
+            L"  Manage Favorites\n"
+            L"  ---\n"
+            L"  Copy Path to Clipboard\n"
+            L"  ---\n"
+            L"  Rename - Truncate\n"
+            L"  ---\n"
+            L"  Settings\n"
+            L"  Help >\n"
+            L"    Contents\n"
+            L"    About\n");
+  EXPECT_EQ(OffsetOf(L"Manage Favorites"), 1u);
+  EXPECT_EQ(OffsetOf(L"Copy Path to Clipboard"), 2u);
 }
 
 TEST_F(ShellExtMenuTest, InitializeNeedsFilesInTheDataObject) {
