@@ -91,11 +91,19 @@ HRESULT ComModule::UnregisterServer(bool typeLibrary) const {
   return result;
 }
 
-HRESULT ComModule::RegisterTypeLibrary() const {
-  std::wstring path = ModuleFilePath();
+namespace {
+// The type library embedded in this binary as TYPELIB 1.
+HRESULT LoadOwnTypeLibrary(std::wstring& path, ComPtr<ITypeLib>& library) {
+  path = ModuleFilePath();
   if (path.empty()) return HRESULT_FROM_WIN32(GetLastError());
+  return LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.put());
+}
+}  // namespace
+
+HRESULT ComModule::RegisterTypeLibrary() const {
+  std::wstring path;
   ComPtr<ITypeLib> library;
-  HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.put());
+  HRESULT hr = LoadOwnTypeLibrary(path, library);
   if (FAILED(hr)) return hr;
   ClassesRootRedirect redirect(perUser_);
   return perUser_ ? RegisterTypeLibForUser(library.get(), path.data(), nullptr)
@@ -103,10 +111,9 @@ HRESULT ComModule::RegisterTypeLibrary() const {
 }
 
 HRESULT ComModule::UnregisterTypeLibrary() const {
-  std::wstring path = ModuleFilePath();
-  if (path.empty()) return HRESULT_FROM_WIN32(GetLastError());
+  std::wstring path;
   ComPtr<ITypeLib> library;
-  HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.put());
+  HRESULT hr = LoadOwnTypeLibrary(path, library);
   if (FAILED(hr)) return hr;
   TLIBATTR* attributes = nullptr;
   hr = library->GetLibAttr(&attributes);

@@ -75,17 +75,34 @@ struct Selection {
   }
 };
 
-bool MeasureBrivane(const Selection& selection, Timing& timing) {
-  HMENU menu = CreatePopupMenu();
-  auto start = Clock::now();
-  ComPtr<IContextMenu> handler;
+// Makes the handler; Brivane's also takes the selection through Initialize (timed apart).
+using MakeHandler = bool (*)(Selection& selection, ComPtr<IContextMenu>& handler, Clock::time_point& created);
+
+bool MakeBrivane(Selection& selection, ComPtr<IContextMenu>& handler, Clock::time_point& created) {
   if (FAILED(CoCreateInstance(kClsidBrivaneShellExt, nullptr, CLSCTX_INPROC_SERVER, IID_IContextMenu,
                               handler.put_void())))
     return false;
-  auto created = Clock::now();
+  created = Clock::now();
   ComPtr<IShellExtInit> init = handler.As<IShellExtInit>();
-  if (!init || FAILED(init->Initialize(nullptr, selection.data.get(), nullptr))) return false;
-  init.reset();
+  return init && SUCCEEDED(init->Initialize(nullptr, selection.data.get(), nullptr));
+}
+
+bool MakePlatform(Selection& selection, ComPtr<IContextMenu>& handler, Clock::time_point& created) {
+  HRESULT hr = selection.folder->GetUIObjectOf(nullptr, UINT(selection.items.size()), selection.items.data(),
+                                               IID_IContextMenu, nullptr, handler.put_void());
+  created = Clock::now();
+  return SUCCEEDED(hr);
+}
+
+bool Measure(MakeHandler make, Selection& selection, Timing& timing) {
+  HMENU menu = CreatePopupMenu();
+  auto start = Clock::now();
+  Clock::time_point created;
+  ComPtr<IContextMenu> handler;
+  if (!make(selection, handler, created)) {
+    DestroyMenu(menu);
+    return false;
+  }
   auto initialized = Clock::now();
   HRESULT hr = handler->QueryContextMenu(menu, 0, 1, 0x7FFF, CMF_NORMAL);
   auto built = Clock::now();
@@ -93,23 +110,6 @@ bool MeasureBrivane(const Selection& selection, Timing& timing) {
   auto released = Clock::now();
   DestroyMenu(menu);
   timing.Add(start, created, initialized, built, released);
-  return SUCCEEDED(hr);
-}
-
-bool MeasurePlatform(Selection& selection, Timing& timing) {
-  HMENU menu = CreatePopupMenu();
-  auto start = Clock::now();
-  ComPtr<IContextMenu> handler;
-  if (FAILED(selection.folder->GetUIObjectOf(nullptr, UINT(selection.items.size()), selection.items.data(),
-                                             IID_IContextMenu, nullptr, handler.put_void())))
-    return false;
-  auto created = Clock::now();
-  HRESULT hr = handler->QueryContextMenu(menu, 0, 1, 0x7FFF, CMF_NORMAL);
-  auto built = Clock::now();
-  handler.reset();
-  auto released = Clock::now();
-  DestroyMenu(menu);
-  timing.Add(start, created, created, built, released);
   return SUCCEEDED(hr);
 }
 
@@ -146,8 +146,8 @@ int wmain() {
     Timing brivane, platform;
     bool ok = true;
     for (int round = 0; round < rounds; ++round) {
-      ok = MeasureBrivane(selection, brivane) && ok;
-      ok = MeasurePlatform(selection, platform) && ok;
+      ok = Measure(MakeBrivane, selection, brivane) && ok;
+      ok = Measure(MakePlatform, selection, platform) && ok;
     }
     auto m = Timing::Median;
     printf("%-8d | %8.2f %8.2f %8.2f %9.2f %8.2f | %8.2f %8.2f %9.2f %8.2f%s\n", count, m(brivane.create),
