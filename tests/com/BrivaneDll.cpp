@@ -1,5 +1,6 @@
 #include "BrivaneDll.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "atl/Handles.h"
@@ -58,6 +59,35 @@ DWORD ReadDword(HKEY root, const std::wstring& path, const wchar_t* name) {
   DWORD value = 0xDEAD, bytes = sizeof value;
   RegGetValueW(root, path.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &bytes);
   return value;
+}
+
+namespace {
+template <class Enumerate>
+std::vector<std::wstring> Names(HKEY root, const std::wstring& path, Enumerate enumerate) {
+  std::vector<std::wstring> names;
+  UniqueKey key;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return names;
+  wchar_t name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD length = 256;
+    if (enumerate(key.get(), i, name, &length) != ERROR_SUCCESS) break;
+    names.emplace_back(name, length);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+}  // namespace
+
+std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& path) {
+  return Names(root, path, [](HKEY key, DWORD i, wchar_t* name, DWORD* length) {
+    return RegEnumKeyExW(key, i, name, length, nullptr, nullptr, nullptr, nullptr);
+  });
+}
+
+std::vector<std::wstring> ValueNames(HKEY root, const std::wstring& path) {
+  return Names(root, path, [](HKEY key, DWORD i, wchar_t* name, DWORD* length) {
+    return RegEnumValueW(key, i, name, length, nullptr, nullptr, nullptr, nullptr);
+  });
 }
 
 void RemoveAllRegistrations() {

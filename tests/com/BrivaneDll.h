@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 struct BrivaneDll {
   BrivaneDll();
@@ -30,5 +31,8 @@ bool KeyExists(HKEY root, const std::wstring& path);
 bool ValueExists(HKEY root, const std::wstring& path, const wchar_t* name);
 std::wstring ReadString(HKEY root, const std::wstring& path, const wchar_t* name = nullptr);
 DWORD ReadDword(HKEY root, const std::wstring& path, const wchar_t* name);
+// The names of a key's subkeys and of its values ("" for the default value), sorted.
+std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& path);
+std::vector<std::wstring> ValueNames(HKEY root, const std::wstring& path);
 // Removes every registration the tests may have made, machine-wide and per user.
 void RemoveAllRegistrations();

@@ -60,6 +60,20 @@ class RegistrationTest : public testing::Test {
     EXPECT_EQ(ReadString(root, classes + L"AppID\\" + kAppId, L"DllSurrogate"), L"");
     EXPECT_EQ(ReadString(root, classes + L"AppID\\Brivane.DLL", L"AppID"), kAppId);
 
+    // Nothing besides: the keys hold exactly these subkeys and values.
+    using Names = std::vector<std::wstring>;
+    EXPECT_EQ(SubkeyNames(root, cls), (Names{L"Elevation", L"InprocServer32", L"ProgID", L"Programmable", L"TypeLib",
+                                             L"VersionIndependentProgID"}));
+    EXPECT_EQ(ValueNames(root, cls), (Names{L"", L"LocalizedString"}));
+    EXPECT_EQ(ValueNames(root, cls + L"\\InprocServer32"), (Names{L"", L"ThreadingModel"}));
+    EXPECT_EQ(ValueNames(root, cls + L"\\Elevation"), (Names{L"Enabled"}));
+    EXPECT_TRUE(ValueNames(root, cls + L"\\Programmable").empty());
+    EXPECT_EQ(SubkeyNames(root, classes + L"Brivane.BrivaneShellExt.1"), (Names{L"CLSID"}));
+    EXPECT_EQ(SubkeyNames(root, classes + L"Brivane.BrivaneShellExt"), (Names{L"CLSID", L"CurVer"}));
+    EXPECT_EQ(ValueNames(root, classes + L"AppID\\" + kAppId), (Names{L"", L"DllSurrogate"}));
+    EXPECT_TRUE(SubkeyNames(root, classes + L"AppID\\" + kAppId).empty());
+    EXPECT_EQ(ValueNames(root, classes + L"AppID\\Brivane.DLL"), (Names{L"AppID"}));
+
     EXPECT_EQ(ReadString(root, classes + kTypeLibKey + L"\\1.0"), L"Brivane 1.0 Type Library");
     EXPECT_EQ(ReadString(root, classes + kTypeLibKey + L"\\1.0\\0\\win64"), dll_->path);
   }
