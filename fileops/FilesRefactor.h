@@ -24,4 +24,20 @@ class FilesRefactor {
   // Asks a question: hides the progress window, asks through the prompt hook, shows it again at
   // the given position.
   int Ask(const wchar_t* text, const wchar_t* caption, UINT type, int32_t resumePosition) const;
+
+  // Batch renaming (defined in rename/): one two-phase rename of the whole list per style.
+  void RenameFindReplace(OperationResult& result, const PathList& paths, const std::wstring& search,
+                         const std::wstring& replacement) const;
+  void RenameAutonumber(OperationResult& result, const PathList& paths, int32_t startNumber) const;
+  void RenameAlphabetize(OperationResult& result, const PathList& paths) const;
+  void RenameAppend(OperationResult& result, const PathList& paths, const std::wstring& prefix,
+                    const std::wstring& postfix) const;
+  void RenameAlphabetizeAppend(OperationResult& result, const PathList& paths, const std::wstring& prefix,
+                               const std::wstring& postfix) const;
+  void RenameAutonumberAppend(OperationResult& result, const PathList& paths, int32_t startNumber,
+                              const std::wstring& prefix, const std::wstring& postfix) const;
+  // Appends the name-giving file's path to the result's paths whatever the outcome.
+  void RenameMakeSameName(OperationResult& result, const PathList& paths, const std::wstring& nameGivingPath) const;
+  void RenameTruncate(OperationResult& result, const PathList& paths, int32_t count, bool fromBeginning,
+                      bool includeExtension) const;
 };

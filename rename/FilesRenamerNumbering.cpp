@@ -1,0 +1,32 @@
+#include "fileops/FileMachine.h"
+#include "rename/FilesRenamerStyles.h"
+#include "rename/NameRules.h"
+
+FilesRenamerAutonumbering::FilesRenamerAutonumbering(HWND owner, const PathList& paths, int32_t startNumber)
+    : FilesRenamer(owner, paths), nextNumber(startNumber) {}
+
+std::wstring FilesRenamerAutonumbering::TakeNumber() {
+  std::wstring text = NumberText(nextNumber);
+  nextNumber = int32_t(uint32_t(nextNumber) + 1u);  // wraps instead of overflowing
+  return text;
+}
+
+int FilesRenamerAutonumbering::GenerateNewNames() {
+  for (const std::wstring& path : movedPaths) {
+    PathParts parts = SplitPath(path);
+    Propose(path, parts.folder, JoinName(TakeNumber(), parts.extension));
+  }
+  return FinishWalk();
+}
+
+FilesRenamerAutonumberAppend::FilesRenamerAutonumberAppend(HWND owner, const PathList& paths, int32_t startNumber,
+                                                           const std::wstring& prefix, const std::wstring& postfix)
+    : FilesRenamerAutonumbering(owner, paths, startNumber), prefix(prefix), postfix(postfix) {}
+
+int FilesRenamerAutonumberAppend::GenerateNewNames() {
+  for (const std::wstring& path : movedPaths) {
+    PathParts parts = SplitPath(path);
+    Propose(path, parts.folder, JoinName(prefix + TakeNumber() + postfix, parts.extension));
+  }
+  return FinishWalk();
+}
