@@ -19,7 +19,9 @@ uint64_t Mix(uint64_t state) {
 TemporaryNames::TemporaryNames() {
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
-  state_ = uint64_t(now.QuadPart) ^ (uint64_t(GetCurrentProcessId()) << 32) ^ GetCurrentThreadId() ^ GetTickCount64();
+  // Mixed, so that two batches started close together begin far apart in the sequence and never walk
+  // over each other's names.
+  state_ = Mix(uint64_t(now.QuadPart) ^ (uint64_t(GetCurrentProcessId()) << 32) ^ GetCurrentThreadId());
 }
 
 std::wstring TemporaryNames::NameFor(uint64_t state) {
