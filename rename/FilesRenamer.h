@@ -9,9 +9,11 @@
 #include <unordered_set>
 #include <vector>
 
+#include "fileops/FileMachine.h"
 #include "fileops/FileOperation.h"
 #include "fileops/OperationResult.h"
 #include "fileops/PathList.h"
+#include "rename/NameRules.h"
 
 class FilesRefactor;
 
@@ -52,6 +54,15 @@ class FilesRenamer : public BrivaneElement {
   void Keep(const std::wstring& oldPath, bool counted);
   // Ends the walk: the question about the proposed paths that already exist, or the kept count.
   int FinishWalk();
+  // The whole walk of the styles that give each item, in order, a new stem and keep its extension (lowered).
+  template <class StemFor>
+  int GiveEachANewStem(StemFor stemFor) {
+    for (const std::wstring& path : movedPaths) {
+      PathParts parts = SplitPath(path);
+      Propose(path, parts.folder, JoinName(stemFor(parts), parts.extension));
+    }
+    return FinishWalk();
+  }
 
  private:
   bool AnyItemOpen() const;

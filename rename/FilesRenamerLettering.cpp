@@ -1,6 +1,4 @@
-#include "fileops/FileMachine.h"
 #include "rename/FilesRenamerStyles.h"
-#include "rename/NameRules.h"
 
 FilesRenamerAlphabetize::FilesRenamerAlphabetize(HWND owner, const PathList& paths) : FilesRenamer(owner, paths) {}
 
@@ -16,11 +14,7 @@ std::wstring FilesRenamerAlphabetize::TakeLetters() {
 }
 
 int FilesRenamerAlphabetize::GenerateNewNames() {
-  for (const std::wstring& path : movedPaths) {
-    PathParts parts = SplitPath(path);
-    Propose(path, parts.folder, JoinName(TakeLetters(), parts.extension));
-  }
-  return FinishWalk();
+  return GiveEachANewStem([this](const PathParts&) { return TakeLetters(); });
 }
 
 FilesRenamerAlphabetizeAppend::FilesRenamerAlphabetizeAppend(HWND owner, const PathList& paths,
@@ -28,9 +22,5 @@ FilesRenamerAlphabetizeAppend::FilesRenamerAlphabetizeAppend(HWND owner, const P
     : FilesRenamerAlphabetize(owner, paths), prefix(prefix), postfix(postfix) {}
 
 int FilesRenamerAlphabetizeAppend::GenerateNewNames() {
-  for (const std::wstring& path : movedPaths) {
-    PathParts parts = SplitPath(path);
-    Propose(path, parts.folder, JoinName(prefix + TakeLetters() + postfix, parts.extension));
-  }
-  return FinishWalk();
+  return GiveEachANewStem([this](const PathParts&) { return prefix + TakeLetters() + postfix; });
 }

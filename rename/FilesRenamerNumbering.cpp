@@ -1,6 +1,4 @@
-#include "fileops/FileMachine.h"
 #include "rename/FilesRenamerStyles.h"
-#include "rename/NameRules.h"
 
 FilesRenamerAutonumbering::FilesRenamerAutonumbering(HWND owner, const PathList& paths, int32_t startNumber)
     : FilesRenamer(owner, paths), nextNumber(startNumber) {}
@@ -12,11 +10,7 @@ std::wstring FilesRenamerAutonumbering::TakeNumber() {
 }
 
 int FilesRenamerAutonumbering::GenerateNewNames() {
-  for (const std::wstring& path : movedPaths) {
-    PathParts parts = SplitPath(path);
-    Propose(path, parts.folder, JoinName(TakeNumber(), parts.extension));
-  }
-  return FinishWalk();
+  return GiveEachANewStem([this](const PathParts&) { return TakeNumber(); });
 }
 
 FilesRenamerAutonumberAppend::FilesRenamerAutonumberAppend(HWND owner, const PathList& paths, int32_t startNumber,
@@ -24,9 +18,5 @@ FilesRenamerAutonumberAppend::FilesRenamerAutonumberAppend(HWND owner, const Pat
     : FilesRenamerAutonumbering(owner, paths, startNumber), prefix(prefix), postfix(postfix) {}
 
 int FilesRenamerAutonumberAppend::GenerateNewNames() {
-  for (const std::wstring& path : movedPaths) {
-    PathParts parts = SplitPath(path);
-    Propose(path, parts.folder, JoinName(prefix + TakeNumber() + postfix, parts.extension));
-  }
-  return FinishWalk();
+  return GiveEachANewStem([this](const PathParts&) { return prefix + TakeNumber() + postfix; });
 }
