@@ -25,7 +25,8 @@ class FilesRefactor {
   // the given position.
   int Ask(const wchar_t* text, const wchar_t* caption, UINT type, int32_t resumePosition) const;
 
-  // Batch renaming (defined in rename/): one two-phase rename of the whole list per style.
+  // --- Batch renaming (rename/RenameOperations.cpp) ---
+  // One two-phase rename of the whole list per style (kind 12).
   void RenameFindReplace(OperationResult& result, const PathList& paths, const std::wstring& search,
                          const std::wstring& replacement) const;
   void RenameAutonumber(OperationResult& result, const PathList& paths, int32_t startNumber) const;
