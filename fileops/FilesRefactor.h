@@ -42,4 +42,21 @@ class FilesRefactor {
   void Decrypt(OperationResult& result, const PathList& pathList, const std::wstring& password);
   void DecryptList(OperationResult& result, const PathList& pathList, const std::wstring& password,
                    double& position, double step);
+
+  // --- Batch renaming (rename/RenameOperations.cpp) ---
+  // One two-phase rename of the whole list per style (kind 12).
+  void RenameFindReplace(OperationResult& result, const PathList& paths, const std::wstring& search,
+                         const std::wstring& replacement) const;
+  void RenameAutonumber(OperationResult& result, const PathList& paths, int32_t startNumber) const;
+  void RenameAlphabetize(OperationResult& result, const PathList& paths) const;
+  void RenameAppend(OperationResult& result, const PathList& paths, const std::wstring& prefix,
+                    const std::wstring& postfix) const;
+  void RenameAlphabetizeAppend(OperationResult& result, const PathList& paths, const std::wstring& prefix,
+                               const std::wstring& postfix) const;
+  void RenameAutonumberAppend(OperationResult& result, const PathList& paths, int32_t startNumber,
+                              const std::wstring& prefix, const std::wstring& postfix) const;
+  // Appends the name-giving file's path to the result's paths whatever the outcome.
+  void RenameMakeSameName(OperationResult& result, const PathList& paths, const std::wstring& nameGivingPath) const;
+  void RenameTruncate(OperationResult& result, const PathList& paths, int32_t count, bool fromBeginning,
+                      bool includeExtension) const;
 };

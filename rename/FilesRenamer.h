@@ -1,0 +1,83 @@
+#pragma once
+// The batch rename engine under every rename style. A style only decides each item's new full path
+// (GenerateNewNames); the engine checks for open items, moves every item aside to a scratch name, moves
+// each to its new name, asks before replacing items outside the batch, and puts items back whenever the
+// batch cannot finish, so that no item is ever left under a scratch name.
+#include <windows.h>
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "fileops/FileMachine.h"
+#include "fileops/FileOperation.h"
+#include "fileops/OperationResult.h"
+#include "fileops/PathList.h"
+#include "rename/NameRules.h"
+
+class FilesRefactor;
+
+class FilesRenamer : public BrivaneElement {
+ public:
+  FilesRenamer(HWND owner, const PathList& paths);
+  virtual ~FilesRenamer() = default;
+  FilesRenamer(const FilesRenamer&) = delete;
+  FilesRenamer& operator=(const FilesRenamer&) = delete;
+
+  // Runs the whole batch once and fills the result (kind rename). File-system failures become statuses.
+  void Rename(OperationResult& result);
+
+  // Appends one new full path per entry of movedPaths, in order (the item's own path when it keeps its
+  // name), then asks about the new paths already taken. Returns how many items the style's rules keep
+  // under their names, -2 when the user declined to replace, -1 on an unexpected error.
+  virtual int GenerateNewNames() = 0;
+
+  // Asks whether the existing items may go to the recycle bin, and sends them there: passThrough when
+  // they went, -2 on any answer but Yes, -1 when one could not be deleted.
+  int ConfirmOverwrite(const PathList& existingPaths, int passThrough);
+
+  // Questions go through the operations object, which hides its progress window while asking.
+  void AskThrough(const FilesRefactor* refactor) { refactor_ = refactor; }
+
+  HWND owner;
+  PathList oldPaths;    // the selection, in the caller's order
+  PathList newPaths;    // one new path per moved item, filled by GenerateNewNames
+  PathList tempPaths;   // where each moved item waits between the phases
+  PathList movedPaths;  // the old path of each moved item, paired with tempPaths by position
+
+ protected:
+  // The steps of a GenerateNewNames walk.
+  // Gives the item folder\name, or keeps it under its own name (counted) when that name cannot be given:
+  // not a usable name, a path of MAX_PATH characters or more, or a path this batch stands on.
+  void Propose(const std::wstring& oldPath, const std::wstring& folder, const std::wstring& name);
+  // Leaves the item under its own name; counted when a rule of the style refused it a new one.
+  void Keep(const std::wstring& oldPath, bool counted);
+  // Ends the walk: the question about the proposed paths that already exist, or the kept count.
+  int FinishWalk();
+  // The whole walk of the styles that give each item, in order, a new stem and keep its extension (lowered).
+  template <class StemFor>
+  int GiveEachANewStem(StemFor stemFor) {
+    for (const std::wstring& path : movedPaths) {
+      PathParts parts = SplitPath(path);
+      Propose(path, parts.folder, JoinName(stemFor(parts), parts.extension));
+    }
+    return FinishWalk();
+  }
+
+ private:
+  bool AnyItemOpen() const;
+  int MoveToTemporaryNames();
+  int MoveToNewNames(const std::vector<bool>& backToOldName);
+  std::vector<bool> ItemsSharingANewName() const;
+  void MoveBack();
+  void RememberWhatTheBatchStandsOn();
+  int Ask(const wchar_t* text, const wchar_t* caption, UINT type) const;
+
+  const FilesRefactor* refactor_ = nullptr;
+  // Keys of the scratch paths and of every folder above them: no item may be given one of them, and
+  // none may be replaced, or the items waiting there would go with it.
+  std::unordered_set<std::wstring> standsOn_;
+  PathList existing_;
+  std::unordered_set<std::wstring> existingKeys_;
+  int kept_ = 0;
+};

@@ -1,0 +1,52 @@
+#include "rename/NameRules.h"
+
+#include <windows.h>
+
+std::wstring JoinName(const std::wstring& stem, const std::wstring& extension) {
+  return extension.empty() ? stem : stem + L"." + extension;
+}
+
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& stem, const std::wstring& extension) {
+  return folder + L"\\" + JoinName(stem, extension);
+}
+
+std::wstring NumberText(int32_t value) {
+  // Widened so that the most negative value has a magnitude too.
+  return std::to_wstring(int64_t(value));
+}
+
+bool NumbersFitField(int32_t start, size_t count) {
+  if (count == 0) return true;
+  int64_t last = int64_t(start) + int64_t(count - 1);
+  return start >= kSmallestFieldNumber && count <= size_t(kLargestFieldNumber) + 1 && last <= kLargestFieldNumber;
+}
+
+std::wstring NumberFieldMessage(size_t count) {
+  int64_t largest = int64_t(kLargestFieldNumber) - int64_t(count == 0 ? 0 : count - 1);
+  return L"The numbers given to the " + std::to_wstring(count) +
+         L" selected items must fit in 7 characters (a minus sign counts as one).\nEnter a start number from " +
+         std::to_wstring(kSmallestFieldNumber) + L" to " + std::to_wstring(largest) + L".";
+}
+
+bool IsInvalidNameCharacter(wchar_t c) {
+  return c < 0x20 || c == L'"' || c == L'<' || c == L'>' || c == L'|' || c == L':' || c == L'*' || c == L'?' ||
+         c == L'\\' || c == L'/';
+}
+
+bool HasInvalidNameCharacter(std::wstring_view text) {
+  for (wchar_t c : text)
+    if (IsInvalidNameCharacter(c)) return true;
+  return false;
+}
+
+bool IsUsableName(std::wstring_view name) {
+  if (name.empty() || HasInvalidNameCharacter(name)) return false;
+  return name.find_first_not_of(L". ") != std::wstring_view::npos;
+}
+
+std::wstring PathKey(std::wstring_view path) {
+  size_t end = path.find_last_not_of(L". ");
+  std::wstring key(path.substr(0, end == std::wstring_view::npos ? 0 : end + 1));
+  if (!key.empty()) CharUpperBuffW(key.data(), DWORD(key.size()));
+  return key;
+}

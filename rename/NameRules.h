@@ -1,0 +1,36 @@
+#pragma once
+// The text rules the rename styles share: joining names, writing numbers, and telling which names the
+// file system can take.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// stem.extension, or the stem alone when the extension is empty.
+std::wstring JoinName(const std::wstring& stem, const std::wstring& extension);
+// folder\stem.extension, or folder\stem when the extension is empty.
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& stem, const std::wstring& extension);
+
+// Signed decimal: no leading zeros, no fill, a minus sign for negative values.
+std::wstring NumberText(int32_t value);
+
+// The number field of the autonumbering styles holds 7 characters, a minus sign included.
+constexpr size_t kNumberFieldWidth = 7;
+constexpr int32_t kSmallestFieldNumber = -999999;
+constexpr int32_t kLargestFieldNumber = 9999999;
+// Whether every number given to `count` items from `start` on fits the field.
+bool NumbersFitField(int32_t start, size_t count);
+// The refusal to show when they do not, naming the start numbers that would fit.
+std::wstring NumberFieldMessage(size_t count);
+
+// The 41 characters no file name may hold: '"', '<', '>', '|', U+0000 to U+001F, ':', '*', '?', '\', '/'.
+bool IsInvalidNameCharacter(wchar_t c);
+bool HasInvalidNameCharacter(std::wstring_view text);
+
+// Whether a new name can stand as one item of a folder: not empty, none of the invalid characters, and not
+// made of dots and spaces only (the platform would read "." or ".." as a folder, and strips the rest away).
+bool IsUsableName(std::wstring_view name);
+
+// The form under which the file system tells paths apart: case folded, trailing dots and spaces dropped
+// (the platform strips them from every name), so two paths with one key name one item.
+std::wstring PathKey(std::wstring_view path);
