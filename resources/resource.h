@@ -49,3 +49,18 @@
 #define IDR_BRIVANE 101
 #define IDR_BRIVANESHELLEXT 102
 #define IDS_BRIVANE_CLASS_NAME 101
+
+// Split, encrypt and decrypt dialogs (fileops/, crypt/): templates and their controls.
+#define IDD_SPLIT 530
+#define IDD_ENCRYPT 531
+#define IDD_DECRYPT 532
+#define IDC_PASSWORD 212
+#define IDC_PASSWORD_RETYPE 214
+#define IDC_SPLIT_PRESET_LIST 219
+#define IDC_DELETE_ORIGINAL 246
+#define IDC_SPLIT_USE_PRESET 271
+#define IDC_SPLIT_USE_CUSTOM 272
+#define IDC_SPLIT_UNIT_LIST 273
+#define IDC_SPLIT_SIZE 274
+#define IDC_SPLIT_SIZE_SPIN 275
+#define IDC_SPLIT_UNITS_LABEL 276

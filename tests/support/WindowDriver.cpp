@@ -1,14 +1,19 @@
 #include "support/WindowDriver.h"
 
+#include "resource.h"
+
 namespace {
 struct Search {
   const std::wstring* caption;
   HWND found;
+  DWORD process;  // 0: any window the enumeration gives
 };
 
 BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);
-  if (IsWindowVisible(window) && WindowText(window) == *search->caption) {
+  DWORD process = 0;
+  if (search->process) GetWindowThreadProcessId(window, &process);
+  if (process == search->process && IsWindowVisible(window) && WindowText(window) == *search->caption) {
     search->found = window;
     return FALSE;
   }
@@ -19,8 +24,19 @@ BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
 HWND WaitForWindow(DWORD threadId, const std::wstring& caption, DWORD timeoutMs) {
   DWORD start = GetTickCount();
   for (;;) {
-    Search search{&caption, nullptr};
+    Search search{&caption, nullptr, 0};
     EnumThreadWindows(threadId, MatchCaption, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    if (GetTickCount() - start >= timeoutMs) return nullptr;
+    Sleep(20);
+  }
+}
+
+HWND WaitForProcessWindow(const std::wstring& caption, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    Search search{&caption, nullptr, GetCurrentProcessId()};
+    EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&search));
     if (search.found) return search.found;
     if (GetTickCount() - start >= timeoutMs) return nullptr;
     Sleep(20);
@@ -46,6 +62,16 @@ RECT ChildRect(HWND dialog, int id) {
 }
 
 void Click(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void ClickNow(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+std::wstring AnswerMessageBox(const std::wstring& caption, int button) {
+  HWND box = WaitForProcessWindow(caption);
+  if (!box) return {};
+  std::wstring text = WindowText(GetDlgItem(box, IDC_HEADING));
+  Click(box, button);
+  return text;
+}
 
 WindowDriver::WindowDriver(std::wstring caption, std::function<void(HWND)> drive, DWORD timeoutMs) {
   DWORD owner = GetCurrentThreadId();

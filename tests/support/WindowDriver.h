@@ -10,6 +10,8 @@
 
 // The first visible top-level window of the thread with exactly this caption, or null after the timeout.
 HWND WaitForWindow(DWORD threadId, const std::wstring& caption, DWORD timeoutMs = 5000);
+// The same for a window of any thread of this process: a question asked from an operation's worker.
+HWND WaitForProcessWindow(const std::wstring& caption, DWORD timeoutMs = 10000);
 // True when no visible top-level window of the thread with the caption appears within the time.
 bool NoWindowAppears(DWORD threadId, const std::wstring& caption, DWORD waitMs);
 
@@ -18,6 +20,12 @@ std::wstring WindowText(HWND window);
 RECT ChildRect(HWND dialog, int id);
 // Posts a click to the dialog's button (the dialog's thread carries it out).
 void Click(HWND dialog, int id);
+// Sends the click and returns once it is handled: for buttons that do not start a modal loop.
+void ClickNow(HWND dialog, int id);
+
+// Waits for the system's message box with this caption on any thread of this process, clicks the button
+// and returns the box's text; an empty text when none appears.
+std::wstring AnswerMessageBox(const std::wstring& caption, int button);
 
 // Runs drive(window) on its own thread once the calling thread shows a window with the caption. When none
 // appears, it ends the calling thread's modal loop (WM_QUIT) so that a test fails instead of hanging.
