@@ -70,6 +70,8 @@ std::wstring AnswerMessageBox(const std::wstring& caption, int button) {
   if (!box) return {};
   std::wstring text = WindowText(GetDlgItem(box, IDC_HEADING));
   Click(box, button);
+  // Gone before the next call looks, so that one never finds this box again.
+  for (DWORD start = GetTickCount(); IsWindow(box) && GetTickCount() - start < 5000;) Sleep(10);
   return text;
 }
 

@@ -24,7 +24,7 @@ void Click(HWND dialog, int id);
 void ClickNow(HWND dialog, int id);
 
 // Waits for the system's message box with this caption on any thread of this process, clicks the button
-// and returns the box's text; an empty text when none appears.
+// and returns the box's text once the box has gone; an empty text when none appears.
 std::wstring AnswerMessageBox(const std::wstring& caption, int button);
 
 // Runs drive(window) on its own thread once the calling thread shows a window with the caption. When none
