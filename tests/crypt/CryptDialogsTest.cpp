@@ -60,7 +60,7 @@ TEST(EncryptDialog, RefusesPasswordsThatDifferOrAreEmptyAndStaysOpen) {
     bool dialogOpen;
   };
   std::vector<Seen> seen;
-  WindowDriver driver(kCaption, [&](HWND window) {
+  INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) {
     EXPECT_EQ(WindowText(GetDlgItem(window, IDC_HEADING)), L"Encrypt");
     EXPECT_TRUE(PasswordStyle(window, IDC_PASSWORD));
     EXPECT_TRUE(PasswordStyle(window, IDC_PASSWORD_RETYPE));
@@ -82,8 +82,7 @@ TEST(EncryptDialog, RefusesPasswordsThatDifferOrAreEmptyAndStaysOpen) {
     }
     Click(window, IDCANCEL);
   });
-  EXPECT_EQ(dialog.DoModal(nullptr), IDCANCEL);
-  driver.join();
+  EXPECT_EQ(answer, IDCANCEL);
 
   ASSERT_EQ(seen.size(), 3u);
   EXPECT_EQ(seen[0].text, L"Please Retype The Exact Password");
@@ -107,24 +106,16 @@ TEST(EncryptDialog, EncryptsBehindTheProgressWindowKeepingPlainCopiesUnlessTold)
   // Plain copies kept: the warning is answered in the system's message box on the worker's thread.
   {
     CZintEncryptDialog dialog({a, folder});
-    std::wstring warning, progressCaption;
-    LONG_PTR barStyle = PBS_MARQUEE;
-    WindowDriver driver(kCaption, [&](HWND window) {
+    AnsweredBox warning;
+    INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) {
       TypePasswords(window, L"Tr1cky pass", L"Tr1cky pass", false);
       Click(window, IDOK);
-      HWND box = WaitForProcessWindow(L"Encrypt File Warning");
-      if (!box) return;
-      warning = WindowText(GetDlgItem(box, IDC_HEADING));
-      HWND progress = GetWindow(box, GW_OWNER);
-      progressCaption = WindowText(progress);
-      barStyle = GetWindowLongPtrW(GetDlgItem(progress, IDC_PROGRESS_BAR), GWL_STYLE);
-      Click(box, IDYES);
+      warning = AnswerMessageBox(L"Encrypt File Warning", IDYES);
     });
-    EXPECT_EQ(dialog.DoModal(nullptr), IDOK);
-    driver.join();
-    EXPECT_EQ(warning, kWarning);
-    EXPECT_EQ(progressCaption, L"Brivane - Working...");
-    EXPECT_EQ(barStyle & PBS_MARQUEE, 0);
+    EXPECT_EQ(answer, IDOK);
+    EXPECT_EQ(warning.text, kWarning);
+    EXPECT_EQ(warning.ownerCaption, L"Brivane - Working...");
+    EXPECT_EQ(warning.ownerBarStyle & PBS_MARQUEE, 0);
     EXPECT_FALSE(dialog.DeleteOriginal());
 
     const OperationResult& result = dialog.Result();
@@ -141,12 +132,11 @@ TEST(EncryptDialog, EncryptsBehindTheProgressWindowKeepingPlainCopiesUnlessTold)
   {
     CZintEncryptDialog dialog({b});
     ScriptedPrompt yes;
-    WindowDriver driver(kCaption, [&](HWND window) {
+    INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) {
       TypePasswords(window, L"another", L"another", true);
       Click(window, IDOK);
     });
-    EXPECT_EQ(dialog.DoModal(nullptr), IDOK);
-    driver.join();
+    EXPECT_EQ(answer, IDOK);
     ASSERT_EQ(yes.asked().size(), 1u);
     EXPECT_EQ(yes.asked()[0].caption, L"Encrypt File Warning");
     EXPECT_EQ(yes.asked()[0].type, UINT(MB_YESNO | MB_ICONEXCLAMATION));
@@ -162,12 +152,11 @@ TEST(EncryptDialog, DeclinedWarningEndsWithIdOkAndStatusSixAndChangesNothing) {
   std::wstring a = dir.File(L"a.txt", "plain");
   CZintEncryptDialog dialog({a});
   ScriptedPrompt no({IDNO});
-  WindowDriver driver(kCaption, [&](HWND window) {
+  INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) {
     TypePasswords(window, L"pw", L"pw", true);
     Click(window, IDOK);
   });
-  EXPECT_EQ(dialog.DoModal(nullptr), IDOK);
-  driver.join();
+  EXPECT_EQ(answer, IDOK);
   EXPECT_EQ(dialog.Result().status, 6);
   EXPECT_EQ(dialog.Result().failed, 1u);
   EXPECT_EQ(ReadBytes(a), "plain");
@@ -185,18 +174,17 @@ TEST(DecryptDialog, AWrongPasswordIsToldPerFileAndTheRightOneRestoresEverything)
   {
     CZintDecryptDialog dialog(selection);
     std::vector<std::wstring> told;
-    WindowDriver driver(kCaption, [&](HWND window) {
+    INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) {
       EXPECT_EQ(WindowText(GetDlgItem(window, IDC_HEADING)), L"Decrypt");
       EXPECT_TRUE(PasswordStyle(window, IDC_PASSWORD));
-        SetDlgItemTextW(window, IDC_PASSWORD, L"wrong");
+      SetDlgItemTextW(window, IDC_PASSWORD, L"wrong");
       Click(window, IDOK);
-      for (int file = 0; file < 2; ++file) told.push_back(AnswerMessageBox(L"Wrong Password", IDOK));
+      for (int file = 0; file < 2; ++file) told.push_back(AnswerMessageBox(L"Wrong Password", IDOK).text);
     });
-    EXPECT_EQ(dialog.DoModal(nullptr), IDOK);
-    driver.join();
+    EXPECT_EQ(answer, IDOK);
     std::wstring deepest = dir / L"D.qxenc\\sub.qxenc\\y.txt.qxenc";
     EXPECT_EQ(told, (std::vector<std::wstring>{L"Wrong password for file: " + a + L".qxenc.",
-                                                L"Wrong password for file: " + deepest + L"."}));
+                                               L"Wrong password for file: " + deepest + L"."}));
     EXPECT_EQ(dialog.Result().status, 5);
     EXPECT_EQ(dialog.Result().kind, 11);
     EXPECT_EQ(dialog.Result().message, told.back());  // the last file with a wrong password
@@ -206,12 +194,11 @@ TEST(DecryptDialog, AWrongPasswordIsToldPerFileAndTheRightOneRestoresEverything)
 
   {
     CZintDecryptDialog dialog(selection);
-    WindowDriver driver(kCaption, [&](HWND window) {
+    INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) {
       SetDlgItemTextW(window, IDC_PASSWORD, L"right");
       Click(window, IDOK);
     });
-    EXPECT_EQ(dialog.DoModal(nullptr), IDOK);
-    driver.join();
+    EXPECT_EQ(answer, IDOK);
     EXPECT_EQ(dialog.Result().status, 0);
     EXPECT_EQ(dialog.Result().succeeded, 2u);
     EXPECT_EQ(ReadBytes(a), "first file");
@@ -229,16 +216,14 @@ TEST(DecryptDialog, AnEmptyPasswordIsAcceptedAndCancelRunsNothing) {
 
   {
     CZintDecryptDialog dialog({a + L".qxenc"});
-    WindowDriver driver(kCaption, [&](HWND window) { PostMessageW(window, WM_COMMAND, IDCANCEL, 0); });
-    EXPECT_EQ(dialog.DoModal(nullptr), IDCANCEL);
-    driver.join();
+    INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) { PostMessageW(window, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_EQ(answer, IDCANCEL);
     EXPECT_TRUE(Exists(a + L".qxenc"));
   }
   {
     CZintDecryptDialog dialog({a + L".qxenc"});
-    WindowDriver driver(kCaption, [&](HWND window) { Click(window, IDOK); });
-    EXPECT_EQ(dialog.DoModal(nullptr), IDOK);
-    driver.join();
+    INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) { Click(window, IDOK); });
+    EXPECT_EQ(answer, IDOK);
     EXPECT_EQ(dialog.Result().status, 0);
     EXPECT_EQ(ReadBytes(a), "made with no password");
   }

@@ -84,48 +84,50 @@ TEST(SplitDialog, StartsOnThePresetsAndTheRadiosSwitchTheControls) {
   CZintSplitDialog dialog({source});
   EXPECT_EQ(dialog.SplitSize(), 1048576u);
 
-  WindowDriver driver(kCaption, [&](HWND window) {
-    EXPECT_EQ(WindowText(GetDlgItem(window, IDC_HEADING)), L"Split Files");
-    EXPECT_TRUE(Checked(window, IDC_SPLIT_USE_PRESET));
-    EXPECT_FALSE(Checked(window, IDC_SPLIT_USE_CUSTOM));
-    EXPECT_EQ(ComboItems(window, IDC_SPLIT_PRESET_LIST),
-              (std::vector<std::wstring>{L"3.5\": 1,457,664 Bytes", L"Zip100: 9,8078 Kilobytes", L"CD: 700 Megabytes",
-                                         L"1 Megabyte: 1,048,576 Bytes", L"5 Megabytes: 5,242,880 Bytes",
-                                         L"10 Megabytes: 10,485,760 Bytes"}));
-    EXPECT_EQ(Selected(window, IDC_SPLIT_PRESET_LIST), 0);
-    EXPECT_EQ(ComboItems(window, IDC_SPLIT_UNIT_LIST), (std::vector<std::wstring>{L"Bytes", L"Kilobytes", L"Megabytes"}));
-    EXPECT_EQ(Selected(window, IDC_SPLIT_UNIT_LIST), 2);
-    EXPECT_EQ(WindowText(GetDlgItem(window, IDC_SPLIT_SIZE)), L"1");
-    int lowest = 0, highest = 0;
-    SendDlgItemMessageW(window, IDC_SPLIT_SIZE_SPIN, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lowest),
-                        reinterpret_cast<LPARAM>(&highest));
-    EXPECT_EQ(lowest, 1);
-    EXPECT_EQ(highest, 32767);
-    // The spin's buddy is the size box.
-    EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageW(window, IDC_SPLIT_SIZE_SPIN, UDM_GETBUDDY, 0, 0)),
-              GetDlgItem(window, IDC_SPLIT_SIZE));
+  EXPECT_EQ(
+      DriveModal(
+          dialog, kCaption,
+          [&](HWND window) {
+            EXPECT_EQ(WindowText(GetDlgItem(window, IDC_HEADING)), L"Split Files");
+            EXPECT_TRUE(Checked(window, IDC_SPLIT_USE_PRESET));
+            EXPECT_FALSE(Checked(window, IDC_SPLIT_USE_CUSTOM));
+            EXPECT_EQ(ComboItems(window, IDC_SPLIT_PRESET_LIST),
+                      (std::vector<std::wstring>{L"3.5\": 1,457,664 Bytes", L"Zip100: 9,8078 Kilobytes",
+                                                 L"CD: 700 Megabytes", L"1 Megabyte: 1,048,576 Bytes",
+                                                 L"5 Megabytes: 5,242,880 Bytes", L"10 Megabytes: 10,485,760 Bytes"}));
+            EXPECT_EQ(Selected(window, IDC_SPLIT_PRESET_LIST), 0);
+            EXPECT_EQ(ComboItems(window, IDC_SPLIT_UNIT_LIST),
+                      (std::vector<std::wstring>{L"Bytes", L"Kilobytes", L"Megabytes"}));
+            EXPECT_EQ(Selected(window, IDC_SPLIT_UNIT_LIST), 2);
+            EXPECT_EQ(WindowText(GetDlgItem(window, IDC_SPLIT_SIZE)), L"1");
+            int lowest = 0, highest = 0;
+            SendDlgItemMessageW(window, IDC_SPLIT_SIZE_SPIN, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lowest),
+                                reinterpret_cast<LPARAM>(&highest));
+            EXPECT_EQ(lowest, 1);
+            EXPECT_EQ(highest, 32767);
+            // The spin's buddy is the size box.
+            EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageW(window, IDC_SPLIT_SIZE_SPIN, UDM_GETBUDDY, 0, 0)),
+                      GetDlgItem(window, IDC_SPLIT_SIZE));
 
-    const int custom[] = {IDC_SPLIT_UNIT_LIST, IDC_SPLIT_SIZE, IDC_SPLIT_SIZE_SPIN, IDC_SPLIT_UNITS_LABEL};
-    EXPECT_TRUE(Enabled(window, IDC_SPLIT_PRESET_LIST));
-    for (int id : custom) EXPECT_FALSE(Enabled(window, id)) << id;
+            const int custom[] = {IDC_SPLIT_UNIT_LIST, IDC_SPLIT_SIZE, IDC_SPLIT_SIZE_SPIN, IDC_SPLIT_UNITS_LABEL};
+            EXPECT_TRUE(Enabled(window, IDC_SPLIT_PRESET_LIST));
+            for (int id : custom) EXPECT_FALSE(Enabled(window, id)) << id;
 
-    ClickNow(window, IDC_SPLIT_USE_CUSTOM);
-    EXPECT_TRUE(Checked(window, IDC_SPLIT_USE_CUSTOM));
-    EXPECT_FALSE(Checked(window, IDC_SPLIT_USE_PRESET));
-    EXPECT_FALSE(Enabled(window, IDC_SPLIT_PRESET_LIST));
-    for (int id : custom) EXPECT_TRUE(Enabled(window, id)) << id;
+            ClickNow(window, IDC_SPLIT_USE_CUSTOM);
+            EXPECT_TRUE(Checked(window, IDC_SPLIT_USE_CUSTOM));
+            EXPECT_FALSE(Checked(window, IDC_SPLIT_USE_PRESET));
+            EXPECT_FALSE(Enabled(window, IDC_SPLIT_PRESET_LIST));
+            for (int id : custom) EXPECT_TRUE(Enabled(window, id)) << id;
 
-    ClickNow(window, IDC_SPLIT_USE_PRESET);
-    EXPECT_TRUE(Checked(window, IDC_SPLIT_USE_PRESET));
-    EXPECT_FALSE(Checked(window, IDC_SPLIT_USE_CUSTOM));
-    EXPECT_TRUE(Enabled(window, IDC_SPLIT_PRESET_LIST));
-    for (int id : custom) EXPECT_FALSE(Enabled(window, id)) << id;
+            ClickNow(window, IDC_SPLIT_USE_PRESET);
+            EXPECT_TRUE(Checked(window, IDC_SPLIT_USE_PRESET));
+            EXPECT_FALSE(Checked(window, IDC_SPLIT_USE_CUSTOM));
+            EXPECT_TRUE(Enabled(window, IDC_SPLIT_PRESET_LIST));
+            for (int id : custom) EXPECT_FALSE(Enabled(window, id)) << id;
 
-    Click(window, IDCANCEL);
-  });
-  EXPECT_EQ(dialog.DoModal(nullptr), IDCANCEL);
-  driver.join();
-  EXPECT_TRUE(driver.found());
+            Click(window, IDCANCEL);
+          }),
+      IDCANCEL);
   EXPECT_FALSE(Exists(PiecePath(source, 0)));
   EXPECT_TRUE(dialog.Result().outputs.empty());
 }
@@ -137,7 +139,7 @@ TEST(SplitDialog, SizesThatCannotBeReadAreRefusedAndTheDialogStaysOpen) {
 
   std::vector<std::wstring> refusals;
   bool openAfterwards = false;
-  WindowDriver driver(kCaption, [&](HWND window) {
+  INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) {
     DWORD thread = GetWindowThreadProcessId(window, nullptr);
     for (const wchar_t* typed : {L"abc", L"0", L"-30"}) {
       TypeCustomSize(window, typed, 0);
@@ -152,8 +154,7 @@ TEST(SplitDialog, SizesThatCannotBeReadAreRefusedAndTheDialogStaysOpen) {
     openAfterwards = IsWindowVisible(window) != FALSE;
     Click(window, IDCANCEL);
   });
-  EXPECT_EQ(dialog.DoModal(nullptr), IDCANCEL);
-  driver.join();
+  EXPECT_EQ(answer, IDCANCEL);
 
   const std::wstring refusal = L"Error Converting Size, Please Enter a Valid Size in Bytes";
   EXPECT_EQ(refusals, (std::vector<std::wstring>{refusal, refusal, refusal}));
@@ -167,26 +168,16 @@ TEST(SplitDialog, CustomSizeSplitsBehindADeterminateBarAndEndsWithTheResult) {
   std::wstring source = dir.File(L"report.pdf", bytes);
   CZintSplitDialog dialog({source, dir.File(L"ignored.txt", "only the first path is split")});
 
-  std::wstring question;
-  std::wstring progressCaption;
-  LONG_PTR barStyle = 0;
-  WindowDriver driver(kCaption, [&](HWND window) {
+  AnsweredBox question;
+  INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) {
     TypeCustomSize(window, L"30", 0);
     Click(window, IDOK);
-    HWND box = WaitForProcessWindow(L"Split File");
-    if (!box) return;
-    question = WindowText(GetDlgItem(box, IDC_HEADING));
-    HWND progress = GetWindow(box, GW_OWNER);
-    progressCaption = WindowText(progress);
-    barStyle = GetWindowLongPtrW(GetDlgItem(progress, IDC_PROGRESS_BAR), GWL_STYLE);
-    Click(box, IDYES);
+    question = AnswerMessageBox(L"Split File", IDYES);
   });
-  EXPECT_EQ(dialog.DoModal(nullptr), IDOK);
-  driver.join();
-
-  EXPECT_EQ(question, L"4 files will be created.\nDo you want to split?");
-  EXPECT_EQ(progressCaption, L"Brivane - Working...");
-  EXPECT_EQ(barStyle & PBS_MARQUEE, 0);
+  EXPECT_EQ(answer, IDOK);
+  EXPECT_EQ(question.text, L"4 files will be created.\nDo you want to split?");
+  EXPECT_EQ(question.ownerCaption, L"Brivane - Working...");
+  EXPECT_EQ(question.ownerBarStyle & PBS_MARQUEE, 0);
   EXPECT_EQ(dialog.SplitSize(), 30u);
 
   const OperationResult& result = dialog.Result();
@@ -216,12 +207,11 @@ TEST(SplitDialog, PresetSizeAndTheAnswerToTheQuestion) {
     SCOPED_TRACE(run.answer);
     CZintSplitDialog dialog({source});
     ScriptedPrompt prompt({run.answer});
-    WindowDriver driver(kCaption, [&](HWND window) {
+    INT_PTR answer = DriveModal(dialog, kCaption, [&](HWND window) {
       SendDlgItemMessageW(window, IDC_SPLIT_PRESET_LIST, CB_SETCURSEL, 3, 0);  // "1 Megabyte"
       Click(window, IDOK);
     });
-    EXPECT_EQ(dialog.DoModal(nullptr), IDOK);
-    driver.join();
+    EXPECT_EQ(answer, IDOK);
 
     ASSERT_EQ(prompt.asked().size(), 1u);
     EXPECT_EQ(prompt.asked()[0].text, L"2 files will be created.\nDo you want to split?");

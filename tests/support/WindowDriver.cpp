@@ -65,14 +65,19 @@ void Click(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK,
 
 void ClickNow(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-std::wstring AnswerMessageBox(const std::wstring& caption, int button) {
+AnsweredBox AnswerMessageBox(const std::wstring& caption, int button) {
+  AnsweredBox seen;
   HWND box = WaitForProcessWindow(caption);
-  if (!box) return {};
-  std::wstring text = WindowText(GetDlgItem(box, IDC_HEADING));
+  if (!box) return seen;
+  seen.text = WindowText(GetDlgItem(box, IDC_HEADING));
+  HWND owner = GetWindow(box, GW_OWNER);
+  seen.ownerCaption = owner ? WindowText(owner) : L"";
+  if (HWND bar = owner ? GetDlgItem(owner, IDC_PROGRESS_BAR) : nullptr)
+    seen.ownerBarStyle = GetWindowLongPtrW(bar, GWL_STYLE);
   Click(box, button);
   // Gone before the next call looks, so that one never finds this box again.
   for (DWORD start = GetTickCount(); IsWindow(box) && GetTickCount() - start < 5000;) Sleep(10);
-  return text;
+  return seen;
 }
 
 WindowDriver::WindowDriver(std::wstring caption, std::function<void(HWND)> drive, DWORD timeoutMs) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 
 // The first visible top-level window of the thread with exactly this caption, or null after the timeout.
 HWND WaitForWindow(DWORD threadId, const std::wstring& caption, DWORD timeoutMs = 5000);
@@ -23,9 +24,16 @@ void Click(HWND dialog, int id);
 // Sends the click and returns once it is handled: for buttons that do not start a modal loop.
 void ClickNow(HWND dialog, int id);
 
+// What a test saw of a message box it answered: the text, and the window that owned it (the progress
+// window, for a question asked from an operation's worker).
+struct AnsweredBox {
+  std::wstring text;  // empty when no box appeared
+  std::wstring ownerCaption;
+  LONG_PTR ownerBarStyle = 0;  // the style of the owner's progress bar, when it has one
+};
 // Waits for the system's message box with this caption on any thread of this process, clicks the button
-// and returns the box's text once the box has gone; an empty text when none appears.
-std::wstring AnswerMessageBox(const std::wstring& caption, int button);
+// and returns once the box has gone.
+AnsweredBox AnswerMessageBox(const std::wstring& caption, int button);
 
 // Runs drive(window) on its own thread once the calling thread shows a window with the caption. When none
 // appears, it ends the calling thread's modal loop (WM_QUIT) so that a test fails instead of hanging.
@@ -43,3 +51,12 @@ class WindowDriver {
   std::atomic<bool> found_{false};
   std::thread thread_;
 };
+
+// Runs the dialog modally while drive(window) works it from the driver thread; returns DoModal's answer.
+template <class Dialog>
+INT_PTR DriveModal(Dialog& dialog, const std::wstring& caption, std::function<void(HWND)> drive) {
+  WindowDriver driver(caption, std::move(drive));
+  INT_PTR answer = dialog.DoModal(nullptr);
+  driver.join();
+  return answer;
+}
