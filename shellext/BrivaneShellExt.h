@@ -66,6 +66,16 @@ class CBrivaneShellExt : public ComObjectRoot,
     Dialog dialog;
     dialog.DoModal(parent);
   }
+  // A feature dialog over a copy of the selection, with the command's icon. IDOK means its operation ran:
+  // its result becomes this object's; anything else leaves nothing to report.
+  template <class Dialog>
+  void RunFeatureDialog(HWND parent) {
+    Dialog dialog(selection_, commands_.CommandIcon(currentCommand_));
+    if (dialog.DoModal(parent) == IDOK)
+      result_ = dialog.Result();
+    else
+      runAfterwards_ = false;
+  }
   void AfterOperation(HWND parent);
   void CopyPathsToClipboard();
 

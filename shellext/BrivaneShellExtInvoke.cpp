@@ -1,6 +1,9 @@
 // InvokeCommand: from the chosen menu identifier to the command's handler, then the results in the view.
+#include "crypt/ZintDecryptDialog.h"
+#include "crypt/ZintEncryptDialog.h"
 #include "fileops/Prompt.h"
 #include "fileops/Trace.h"
+#include "fileops/ZintSplitDialog.h"
 #include "shellext/BrivaneShellExt.h"
 #include "shellext/Clipboard.h"
 #include "shellext/HelpContents.h"
@@ -49,6 +52,15 @@ HRESULT CBrivaneShellExt::Dispatch(CommandId command, const CMINVOKECOMMANDINFO&
     case cmd::CopyPath:
       runAfterwards_ = false;
       CopyPathsToClipboard();
+      return S_OK;
+    case cmd::Encrypt:
+      RunFeatureDialog<CZintEncryptDialog>(info.hwnd);
+      return S_OK;
+    case cmd::Decrypt:
+      RunFeatureDialog<CZintDecryptDialog>(info.hwnd);
+      return S_OK;
+    case cmd::Split:
+      RunFeatureDialog<CZintSplitDialog>(info.hwnd);
       return S_OK;
     case cmd::Join:
       RunDirect(info.hwnd);
