@@ -1,0 +1,293 @@
+#include "tools/explorer/FolderWindow.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"BrivaneExplorerFrame";
+constexpr UINT_PTR kViewSubclassId = 1;
+
+std::wstring DesktopDirectory() {
+  wchar_t path[MAX_PATH] = {};
+  return SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, path)) ? path
+                                                                                                          : L"";
+}
+
+std::wstring WithoutTrailingBackslash(std::wstring path) {
+  while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+  return path;
+}
+
+bool SameText(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), int(a.size()), b.c_str(), int(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::wstring full(needed, L'\0');
+  DWORD written = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  full.resize(written < needed ? written : 0);
+  return full.empty() ? path : full;
+}
+
+void RegisterFrameClass(WNDPROC proc) {
+  WNDCLASSEXW wc = {sizeof wc};
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  wc.lpszClassName = kFrameClass;
+  RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+FolderWindow::FolderWindow() {
+  site_.SetNavigate([this](PCUIDLIST_RELATIVE pidl, UINT flags) { return Navigate(pidl, flags); });
+}
+
+FolderWindow::~FolderWindow() {
+  if (view_) {
+    view_->UIActivate(SVUIA_DEACTIVATE);
+    view_->DestroyViewWindow();
+  }
+  view_.Reset();
+  folder_.Reset();
+  if (frame_) DestroyWindow(frame_);
+}
+
+bool FolderWindow::Open(const std::wstring& requested, std::wstring& error) {
+  std::wstring path = WithoutTrailingBackslash(FullPath(requested));
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    error = L"not a folder: " + requested;
+    return false;
+  }
+
+  UniquePidl pidl;
+  if (SameText(path, DesktopDirectory())) {
+    PIDLIST_ABSOLUTE desktop = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &desktop))) {
+      error = L"the desktop has no item list";
+      return false;
+    }
+    pidl.reset(desktop);
+  } else {
+    ComPtr<IShellFolder> desktop;
+    PIDLIST_RELATIVE parsed = nullptr;
+    HRESULT hr = SHGetDesktopFolder(&desktop);
+    if (SUCCEEDED(hr)) hr = desktop->ParseDisplayName(nullptr, nullptr, path.data(), nullptr, &parsed, nullptr);
+    if (FAILED(hr)) {
+      error = L"the shell cannot parse " + path + L" (" + std::to_wstring(hr) + L")";
+      return false;
+    }
+    pidl.reset(parsed);
+  }
+
+  RegisterFrameClass(&FrameProc);
+  frame_ = CreateWindowExW(0, kFrameClass, path.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), this);
+  if (!frame_) {
+    error = L"cannot create the folder window (error " + std::to_wstring(GetLastError()) + L")";
+    return false;
+  }
+  site_.SetWindow(frame_);
+  if (!Show(std::move(pidl), error)) return false;
+  ShowWindow(frame_, SW_SHOWNORMAL);
+  UpdateWindow(frame_);
+  PumpMessages();
+  return true;
+}
+
+bool FolderWindow::Show(UniquePidl pidl, std::wstring& error) {
+  ComPtr<IShellFolder> desktop, folder;
+  HRESULT hr = SHGetDesktopFolder(&desktop);
+  if (SUCCEEDED(hr)) {
+    if (ILIsEmpty(pidl.get()))
+      folder = desktop;
+    else
+      hr = desktop->BindToObject(pidl.get(), nullptr, IID_PPV_ARGS(&folder));
+  }
+  ComPtr<IShellView> view;
+  if (SUCCEEDED(hr)) hr = folder->CreateViewObject(frame_, IID_PPV_ARGS(&view));
+  if (FAILED(hr)) {
+    error = L"the shell has no view for this folder (" + std::to_wstring(hr) + L")";
+    return false;
+  }
+
+  FOLDERSETTINGS settings = {FVM_ICON, FWF_NONE};
+  RECT area;
+  GetClientRect(frame_, &area);
+  HWND viewWindow = nullptr;
+  site_.SetView(view.Get());
+  hr = view->CreateViewWindow(view_.Get(), &settings, &site_, &area, &viewWindow);
+  if (FAILED(hr) || !viewWindow) {
+    site_.SetView(view_.Get());
+    error = L"the shell view did not open its window (" + std::to_wstring(hr) + L")";
+    return false;
+  }
+  if (view_) {
+    view_->UIActivate(SVUIA_DEACTIVATE);
+    view_->DestroyViewWindow();
+  }
+  view_ = view;
+  folder_ = folder;
+  viewWindow_ = viewWindow;
+  folderPidl_ = std::move(pidl);
+  path_ = isDesktop() ? DesktopDirectory() : ItemPath(folderPidl_.get());
+  SetWindowTextW(frame_, isDesktop() ? L"Desktop" : path_.c_str());
+  SetWindowSubclass(viewWindow_, &ViewProc, kViewSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  view_->UIActivate(SVUIA_ACTIVATE_FOCUS);
+  PumpMessages();
+  return true;
+}
+
+HRESULT FolderWindow::Navigate(PCUIDLIST_RELATIVE pidl, UINT flags) {
+  UniquePidl target;
+  if (flags & SBSP_PARENT) {
+    if (isDesktop()) return E_FAIL;
+    target.reset(ILClone(folderPidl_.get()));
+    ILRemoveLastID(target.get());
+  } else if (flags & SBSP_RELATIVE) {
+    target.reset(ILCombine(folderPidl_.get(), pidl));
+  } else {
+    target.reset(ILClone(static_cast<PCIDLIST_ABSOLUTE>(pidl)));
+  }
+  if (!target) return E_OUTOFMEMORY;
+  std::wstring error;
+  return Show(std::move(target), error) ? S_OK : E_FAIL;
+}
+
+std::vector<UniquePidl> FolderWindow::AllItems() const {
+  std::vector<UniquePidl> items;
+  ComPtr<IFolderView> folderView;
+  int count = 0;
+  if (!view_ || FAILED(view_.As(&folderView)) || FAILED(folderView->ItemCount(SVGIO_ALLVIEW, &count))) return items;
+  for (int i = 0; i < count; ++i) {
+    PITEMID_CHILD item = nullptr;
+    if (SUCCEEDED(folderView->Item(i, &item)) && item) items.emplace_back(item);
+  }
+  return items;
+}
+
+bool FolderWindow::Select(const std::vector<std::wstring>& names, std::wstring& error) {
+  std::vector<UniquePidl> items = AllItems();
+  std::vector<std::wstring> itemNames;
+  for (const UniquePidl& item : items) {
+    UniquePidl absolute(ILCombine(folderPidl_.get(), item.get()));
+    itemNames.push_back(ItemName(folder_.Get(), item.get(), absolute.get()));
+  }
+  std::vector<const ITEMIDLIST*> chosen;
+  for (const std::wstring& name : names) {
+    size_t found = items.size();
+    for (size_t i = 0; i < items.size() && found == items.size(); ++i)
+      if (itemNames[i] == name) found = i;
+    for (size_t i = 0; i < items.size() && found == items.size(); ++i)
+      if (SameText(itemNames[i], name)) found = i;
+    if (found == items.size()) {
+      error = L"the view shows no item named \"" + name + L"\" in " + path_;
+      return false;
+    }
+    chosen.push_back(items[found].get());
+  }
+  view_->SelectItem(nullptr, SVSI_DESELECTOTHERS);
+  for (size_t i = 0; i < chosen.size(); ++i) {
+    UINT flags = SVSI_SELECT | (i == 0 ? SVSI_FOCUSED | SVSI_ENSUREVISIBLE : 0);
+    if (FAILED(view_->SelectItem(chosen[i], flags))) {
+      error = L"the view refused to select \"" + names[i] + L"\"";
+      return false;
+    }
+  }
+  PumpMessages();
+  return true;
+}
+
+ComPtr<IDataObject> FolderWindow::SelectionData() const {
+  ComPtr<IDataObject> data;
+  if (view_ && FAILED(view_->GetItemObject(SVGIO_SELECTION, IID_PPV_ARGS(&data)))) data.Reset();
+  return data;
+}
+
+std::vector<std::wstring> FolderWindow::SelectedNames() const {
+  std::vector<std::wstring> names;
+  ItemIdArray array;
+  if (!array.Read(SelectionData().Get())) return names;
+  for (size_t i = 0; i < array.size(); ++i)
+    names.push_back(ItemName(folder_.Get(), array.item(i), array.Absolute(i).get()));
+  return names;
+}
+
+bool FolderWindow::HandleViewContextMenu(LPARAM position) {
+  if (!contextRequest_) return false;
+  POINT screen = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  bool onItems = false;
+  HWND list = FindWindowExW(viewWindow_, nullptr, WC_LISTVIEWW, nullptr);
+  if (screen.x == -1 && screen.y == -1) {
+    // From the keyboard: the selection if there is one, at the focused item.
+    onItems = list && ListView_GetSelectedCount(list) > 0;
+    RECT area;
+    GetWindowRect(viewWindow_, &area);
+    screen = {area.left + 20, area.top + 20};
+  } else if (list) {
+    LVHITTESTINFO hit = {};
+    hit.pt = screen;
+    ScreenToClient(list, &hit.pt);
+    onItems = ListView_HitTest(list, &hit) >= 0;
+  }
+  contextRequest_(screen, onItems);
+  return true;
+}
+
+LRESULT CALLBACK FolderWindow::ViewProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                        DWORD_PTR self) {
+  auto* folderWindow = reinterpret_cast<FolderWindow*>(self);
+  if (message == WM_CONTEXTMENU && folderWindow->HandleViewContextMenu(lparam)) return 0;
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &ViewProc, kViewSubclassId);
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK FolderWindow::FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<FolderWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wparam, lparam);
+  switch (message) {
+    case WM_INITMENUPOPUP:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_MENUCHAR:
+    case WM_MENUSELECT:
+      if (self->menuHook_) {
+        LRESULT result = 0;
+        if (self->menuHook_(message, wparam, lparam, result)) return result;
+      }
+      break;
+    case WM_SIZE:
+      if (self->viewWindow_) MoveWindow(self->viewWindow_, 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
+      return 0;
+    case WM_SETFOCUS:
+      if (self->viewWindow_) SetFocus(self->viewWindow_);
+      return 0;
+    case WM_DESTROY:
+      if (self->quitOnClose_) PostQuitMessage(0);
+      break;
+    case WM_NCDESTROY:
+      self->frame_ = nullptr;
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      break;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The folder window: a frame that hosts the platform's real shell view of one folder through
+// ShellBrowserSite, as an Explorer window does. The user's desktop folder opens as the desktop itself
+// (the root of the namespace), as the desktop window shows it.
+#include <windows.h>
+#include <shlobj.h>
+#include <wrl/client.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tools/explorer/ItemIdArray.h"
+#include "tools/explorer/ShellBrowserSite.h"
+
+using Microsoft::WRL::ComPtr;
+
+class FolderWindow {
+ public:
+  FolderWindow();
+  ~FolderWindow();
+  FolderWindow(const FolderWindow&) = delete;
+  FolderWindow& operator=(const FolderWindow&) = delete;
+
+  bool Open(const std::wstring& path, std::wstring& error);
+
+  HWND frame() const { return frame_; }
+  IShellView* view() const { return view_.Get(); }
+  IShellFolder* folder() const { return folder_.Get(); }
+  PCIDLIST_ABSOLUTE folderPidl() const { return folderPidl_.get(); }
+  bool isDesktop() const { return ILIsEmpty(folderPidl_.get()) != FALSE; }
+  // The folder's file-system path; for the desktop, the user's desktop folder.
+  const std::wstring& path() const { return path_; }
+  // The site handed to handlers, as Explorer hands them its browser.
+  IUnknown* site() { return static_cast<IShellBrowser*>(&site_); }
+
+  // Selects the named items in the given order (the first gets the focus); names that the view does not
+  // show are an error.
+  bool Select(const std::vector<std::wstring>& names, std::wstring& error);
+  // The view's data object for SVGIO_SELECTION, as Explorer hands it to the handlers.
+  ComPtr<IDataObject> SelectionData() const;
+  // The names of the selected items in the view's own order.
+  std::vector<std::wstring> SelectedNames() const;
+
+  // While a context menu is open its messages go here first (owner-drawn entries, late submenus).
+  using MenuMessageHook = std::function<bool(UINT message, WPARAM, LPARAM, LRESULT& result)>;
+  void SetMenuMessageHook(MenuMessageHook hook) { menuHook_ = std::move(hook); }
+  // A right-click in the view (interactive use): on items or on the background.
+  using ContextMenuRequest = std::function<void(POINT screen, bool onItems)>;
+  void SetContextMenuRequest(ContextMenuRequest request) { contextRequest_ = std::move(request); }
+  // Ends the message loop when the user closes the window.
+  void QuitOnClose(bool quit) { quitOnClose_ = quit; }
+
+ private:
+  bool Show(UniquePidl pidl, std::wstring& error);
+  HRESULT Navigate(PCUIDLIST_RELATIVE pidl, UINT flags);
+  std::vector<UniquePidl> AllItems() const;
+  bool HandleViewContextMenu(LPARAM position);
+  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                   DWORD_PTR self);
+
+  HWND frame_ = nullptr;
+  HWND viewWindow_ = nullptr;
+  ShellBrowserSite site_;
+  ComPtr<IShellFolder> folder_;
+  ComPtr<IShellView> view_;
+  UniquePidl folderPidl_;
+  std::wstring path_;
+  MenuMessageHook menuHook_;
+  ContextMenuRequest contextRequest_;
+  bool quitOnClose_ = false;
+};
+
+// Dispatches the messages already waiting for this thread's windows.
+void PumpMessages();

@@ -1,0 +1,52 @@
+#pragma once
+// What Explorer's window is to a shell view and to a context-menu handler: the IShellBrowser that hosts
+// the view, reached through IServiceProvider as SID_STopLevelBrowser. Lives inside FolderWindow, which
+// outlives every view and handler that holds it, so its reference count only keeps the books.
+#include <windows.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <functional>
+
+class ShellBrowserSite : public IShellBrowser, public IServiceProvider {
+ public:
+  using Navigate = std::function<HRESULT(PCUIDLIST_RELATIVE pidl, UINT flags)>;
+
+  void SetWindow(HWND frame) { frame_ = frame; }
+  void SetView(IShellView* view) { view_ = view; }
+  void SetNavigate(Navigate navigate) { navigate_ = std::move(navigate); }
+  LONG references() const { return references_; }
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(InterlockedIncrement(&references_)); }
+  ULONG STDMETHODCALLTYPE Release() override { return ULONG(InterlockedDecrement(&references_)); }
+
+  // IOleWindow
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+  // IShellBrowser: a frame without menus, toolbars or status bar.
+  HRESULT STDMETHODCALLTYPE InsertMenusSB(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetMenuSB(HMENU, HOLEMENU, HWND) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE RemoveMenusSB(HMENU) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetStatusTextSB(LPCWSTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE EnableModelessSB(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE TranslateAcceleratorSB(MSG*, WORD) override { return S_FALSE; }
+  HRESULT STDMETHODCALLTYPE BrowseObject(PCUIDLIST_RELATIVE pidl, UINT flags) override;
+  HRESULT STDMETHODCALLTYPE GetViewStateStream(DWORD, IStream**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetControlWindow(UINT, HWND* window) override;
+  HRESULT STDMETHODCALLTYPE SendControlMsg(UINT, UINT, WPARAM, LPARAM, LRESULT* result) override;
+  HRESULT STDMETHODCALLTYPE QueryActiveShellView(IShellView** view) override;
+  HRESULT STDMETHODCALLTYPE OnViewWindowActive(IShellView*) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetToolbarItems(LPTBBUTTONSB, UINT, UINT) override { return E_NOTIMPL; }
+
+  // IServiceProvider
+  HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID riid, void** object) override;
+
+ private:
+  LONG references_ = 0;
+  HWND frame_ = nullptr;
+  IShellView* view_ = nullptr;  // owned by FolderWindow
+  Navigate navigate_;
+};
