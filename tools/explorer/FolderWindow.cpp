@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "tools/explorer/Output.h"
+
 namespace {
 
 constexpr wchar_t kFrameClass[] = L"BrivaneExplorerFrame";
@@ -30,6 +32,19 @@ std::wstring FullPath(const std::wstring& path) {
   DWORD written = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
   full.resize(written < needed ? written : 0);
   return full.empty() ? path : full;
+}
+
+// The folder's item list. Wine's shell parses no path of MAX_PATH characters or more, not even one
+// name at a time below a shorter ancestor, so such a folder cannot be shown.
+HRESULT ParseFolder(const std::wstring& path, UniquePidl& pidl) {
+  ComPtr<IShellFolder> desktop;
+  HRESULT hr = SHGetDesktopFolder(&desktop);
+  if (FAILED(hr)) return hr;
+  PIDLIST_RELATIVE parsed = nullptr;
+  std::wstring copy = path;
+  hr = desktop->ParseDisplayName(nullptr, nullptr, copy.data(), nullptr, &parsed, nullptr);
+  if (SUCCEEDED(hr)) pidl.reset(static_cast<ITEMIDLIST*>(parsed));
+  return hr;
 }
 
 void RegisterFrameClass(WNDPROC proc) {
@@ -69,7 +84,9 @@ FolderWindow::~FolderWindow() {
 
 bool FolderWindow::Open(const std::wstring& requested, std::wstring& error) {
   std::wstring path = WithoutTrailingBackslash(FullPath(requested));
-  DWORD attributes = GetFileAttributesW(path.c_str());
+  // A folder path of MAX_PATH characters or more is only reachable with the long-path prefix.
+  std::wstring reachable = path.size() >= MAX_PATH && path.compare(0, 2, L"\\\\") != 0 ? L"\\\\?\\" + path : path;
+  DWORD attributes = GetFileAttributesW(reachable.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     error = L"not a folder: " + requested;
     return false;
@@ -84,15 +101,14 @@ bool FolderWindow::Open(const std::wstring& requested, std::wstring& error) {
     }
     pidl.reset(desktop);
   } else {
-    ComPtr<IShellFolder> desktop;
-    PIDLIST_RELATIVE parsed = nullptr;
-    HRESULT hr = SHGetDesktopFolder(&desktop);
-    if (SUCCEEDED(hr)) hr = desktop->ParseDisplayName(nullptr, nullptr, path.data(), nullptr, &parsed, nullptr);
+    HRESULT hr = ParseFolder(path, pidl);
     if (FAILED(hr)) {
-      error = L"the shell cannot parse " + path + L" (" + std::to_wstring(hr) + L")";
+      error = L"the shell cannot parse " + path + L" (" + out::Hex(hr) + L")";
+      if (path.size() >= MAX_PATH)
+        error += L": the path has " + std::to_wstring(path.size()) + L" characters, the shell takes fewer than " +
+                 std::to_wstring(MAX_PATH);
       return false;
     }
-    pidl.reset(parsed);
   }
 
   RegisterFrameClass(&FrameProc);
@@ -122,7 +138,7 @@ bool FolderWindow::Show(UniquePidl pidl, std::wstring& error) {
   ComPtr<IShellView> view;
   if (SUCCEEDED(hr)) hr = folder->CreateViewObject(frame_, IID_PPV_ARGS(&view));
   if (FAILED(hr)) {
-    error = L"the shell has no view for this folder (" + std::to_wstring(hr) + L")";
+    error = L"the shell has no view for this folder (" + out::Hex(hr) + L")";
     return false;
   }
 
@@ -134,7 +150,7 @@ bool FolderWindow::Show(UniquePidl pidl, std::wstring& error) {
   hr = view->CreateViewWindow(view_.Get(), &settings, &site_, &area, &viewWindow);
   if (FAILED(hr) || !viewWindow) {
     site_.SetView(view_.Get());
-    error = L"the shell view did not open its window (" + std::to_wstring(hr) + L")";
+    error = L"the shell view did not open its window (" + out::Hex(hr) + L")";
     return false;
   }
   if (view_) {

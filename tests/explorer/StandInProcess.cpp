@@ -1,0 +1,146 @@
+#include "StandInProcess.h"
+
+#include <sstream>
+
+namespace {
+
+std::wstring BuildFolder() {
+  wchar_t path[MAX_PATH];
+  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring self(path, length);
+  std::wstring tests = self.substr(0, self.rfind(L'\\'));   // build\tests
+  return tests.substr(0, tests.rfind(L'\\'));               // build
+}
+
+void ReadAll(HANDLE pipe, std::string& into, std::mutex& lock) {
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(pipe, buffer, sizeof buffer, &read, nullptr) && read) {
+    std::lock_guard<std::mutex> guard(lock);
+    into.append(buffer, read);
+  }
+  CloseHandle(pipe);
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  std::string line;
+  while (std::getline(stream, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::wstring StandInPath() { return BuildFolder() + L"\\tools\\explorer\\explorer.exe"; }
+std::wstring TestHandlerPath() { return BuildFolder() + L"\\tests\\BrivaneTestHandler.dll"; }
+
+std::wstring Quoted(const std::wstring& argument) { return L"\"" + argument + L"\""; }
+
+StandInProcess::StandInProcess(const std::wstring& arguments) {
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE outRead, outWrite, errRead, errWrite;
+  CreatePipe(&outRead, &outWrite, &inherit, 0);
+  CreatePipe(&errRead, &errWrite, &inherit, 0);
+  SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup = {sizeof startup};
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = outWrite;
+  startup.hStdError = errWrite;
+  std::wstring commandLine = Quoted(StandInPath()) + L" " + arguments;
+  PROCESS_INFORMATION info = {};
+  if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    CloseHandle(info.hThread);
+  }
+  CloseHandle(outWrite);
+  CloseHandle(errWrite);
+  outReader_ = std::thread(ReadAll, outRead, std::ref(out_), std::ref(lock_));
+  errReader_ = std::thread(ReadAll, errRead, std::ref(err_), std::ref(lock_));
+}
+
+StandInProcess::~StandInProcess() {
+  Wait(0);
+  if (process_) CloseHandle(process_);
+}
+
+DWORD StandInProcess::Wait(DWORD timeoutMs) {
+  DWORD code = DWORD(-1);
+  if (process_) {
+    if (WaitForSingleObject(process_, timeoutMs) == WAIT_TIMEOUT) {
+      TerminateProcess(process_, DWORD(-1));
+      WaitForSingleObject(process_, INFINITE);
+    }
+    GetExitCodeProcess(process_, &code);
+  }
+  if (outReader_.joinable()) outReader_.join();
+  if (errReader_.joinable()) errReader_.join();
+  return code;
+}
+
+bool StandInProcess::WaitForLine(const std::string& start, DWORD timeoutMs) {
+  DWORD begin = GetTickCount();
+  for (;;) {
+    for (const std::string& line : lines())
+      if (line.compare(0, start.size(), start) == 0) return true;
+    if (GetTickCount() - begin >= timeoutMs) return false;
+    Sleep(50);
+  }
+}
+
+std::vector<std::string> StandInProcess::lines() const {
+  std::lock_guard<std::mutex> guard(lock_);
+  return SplitLines(out_);
+}
+
+std::string StandInProcess::errors() const {
+  std::lock_guard<std::mutex> guard(lock_);
+  return err_;
+}
+
+bool StandInRun::Has(const std::string& line) const {
+  for (const std::string& candidate : lines)
+    if (candidate == line) return true;
+  return false;
+}
+
+std::string StandInRun::Menu() const {
+  std::string menu;
+  for (const std::string& line : lines)
+    if (line.rfind("handler: ", 0) != 0 && line.rfind("selected: ", 0) != 0) menu += line + "\n";
+  return menu;
+}
+
+std::string StandInRun::LineStarting(const std::string& start) const {
+  for (const std::string& line : lines)
+    if (line.rfind(start, 0) == 0) return line;
+  return "";
+}
+
+StandInRun RunStandIn(const std::wstring& arguments) {
+  StandInProcess process(arguments);
+  StandInRun run;
+  run.exitCode = process.Wait();
+  run.lines = process.lines();
+  run.errors = process.errors();
+  return run;
+}
+
+RegisteredTestHandler::RegisteredTestHandler() {
+  module_ = LoadLibraryW(TestHandlerPath().c_str());
+  auto reg = module_ ? reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(module_, "DllRegisterServer")) : nullptr;
+  ok_ = reg && SUCCEEDED(reg());
+}
+
+RegisteredTestHandler::~RegisteredTestHandler() {
+  if (!module_) return;
+  auto unreg = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(module_, "DllUnregisterServer"));
+  if (unreg) unreg();
+  FreeLibrary(module_);
+}

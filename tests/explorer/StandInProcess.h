@@ -1,0 +1,66 @@
+#pragma once
+// Runs the Explorer stand-in as a separate program, as other tools do, and collects what it reports.
+#include <windows.h>
+
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class StandInProcess {
+ public:
+  explicit StandInProcess(const std::wstring& arguments);
+  ~StandInProcess();
+  StandInProcess(const StandInProcess&) = delete;
+  StandInProcess& operator=(const StandInProcess&) = delete;
+
+  bool started() const { return process_ != nullptr; }
+  DWORD processId() const { return processId_; }
+  // Waits for the program to end (killing it after the timeout) and returns its exit code.
+  DWORD Wait(DWORD timeoutMs = 120000);
+  // Waits until a line of standard output starts with the text.
+  bool WaitForLine(const std::string& start, DWORD timeoutMs);
+
+  std::vector<std::string> lines() const;  // standard output
+  std::string errors() const;              // standard error
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+  mutable std::mutex lock_;
+  std::string out_, err_;
+  std::thread outReader_, errReader_;
+};
+
+struct StandInRun {
+  DWORD exitCode = 0;
+  std::vector<std::string> lines;
+  std::string errors;
+
+  bool Has(const std::string& line) const;
+  // The lines that are neither the handler's own reports nor the final selection: the menu.
+  std::string Menu() const;
+  // The line that starts with the text, or "" when none does.
+  std::string LineStarting(const std::string& start) const;
+};
+
+StandInRun RunStandIn(const std::wstring& arguments);
+
+// Where the stand-in and the test handler lie in the build folder.
+std::wstring StandInPath();
+std::wstring TestHandlerPath();
+
+// Quoting for a command line.
+std::wstring Quoted(const std::wstring& argument);
+
+// The test handler, registered for the current user while this lives.
+class RegisteredTestHandler {
+ public:
+  RegisteredTestHandler();
+  ~RegisteredTestHandler();
+  bool ok() const { return ok_; }
+
+ private:
+  HMODULE module_ = nullptr;
+  bool ok_ = false;
+};
