@@ -18,6 +18,21 @@ std::wstring Trim(const std::wstring& text) {
   return text.substr(begin, end - begin + 1);
 }
 
+// The parts between separators, trimmed of spaces or not; empty parts are dropped.
+std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator, bool trim) {
+  std::vector<std::wstring> parts;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find(separator, start);
+    if (end == std::wstring::npos) end = text.size();
+    std::wstring part = text.substr(start, end - start);
+    if (trim) part = Trim(part);
+    if (!part.empty()) parts.push_back(part);
+    start = end + 1;
+  }
+  return parts;
+}
+
 bool ParseNumber(const std::wstring& text, UINT& value) {
   if (text.empty()) return false;
   wchar_t* end = nullptr;
@@ -30,30 +45,9 @@ bool ParseNumber(const std::wstring& text, UINT& value) {
 
 }  // namespace
 
-std::vector<std::wstring> SplitNames(const std::wstring& text) {
-  std::vector<std::wstring> parts;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find(L';', start);
-    if (end == std::wstring::npos) end = text.size();
-    if (end > start) parts.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return parts;
-}
+std::vector<std::wstring> SplitNames(const std::wstring& text) { return Split(text, L';', false); }
 
-std::vector<std::wstring> SplitMenuPath(const std::wstring& text) {
-  std::vector<std::wstring> parts;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find(L'>', start);
-    if (end == std::wstring::npos) end = text.size();
-    std::wstring part = Trim(text.substr(start, end - start));
-    if (!part.empty()) parts.push_back(part);
-    start = end + 1;
-  }
-  return parts;
-}
+std::vector<std::wstring> SplitMenuPath(const std::wstring& text) { return Split(text, L'>', true); }
 
 std::wstring JoinMenuPath(const std::vector<std::wstring>& path) {
   std::wstring text;

@@ -37,15 +37,9 @@ BOOL CALLBACK AddMenuWindow(HWND window, LPARAM area) {
 
 }  // namespace
 
-RECT ClientArea(HWND window) {
-  RECT area = {};
-  if (!window || !GetClientRect(window, &area)) return area;
-  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-  return area;
-}
-
 RECT WindowAndMenusArea(HWND window) {
-  RECT area = ClientArea(window);
+  RECT area = {};
+  if (window) GetWindowRect(window, &area);
   EnumWindows(&AddMenuWindow, reinterpret_cast<LPARAM>(&area));
   RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   IntersectRect(&area, &area, &screen);

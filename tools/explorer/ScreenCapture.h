@@ -6,11 +6,8 @@
 
 bool SaveScreenPng(RECT area, const std::wstring& path, std::wstring& error);
 
-// The screen area of a window's client area. Without a window manager (Xvfb) Wine leaves the caption
-// and frame undrawn, so the client area is what shows of a window.
-RECT ClientArea(HWND window);
-
-// The client area of a window and every open menu of this process.
+// The screen area of a window, frame included, and of every open menu of this process. (The prefix
+// makes Wine draw the frames itself: there is no window manager on Xvfb.)
 RECT WindowAndMenusArea(HWND window);
 
 // A Linux path ("/tmp/menu.png") turned into the Windows path that names it under Wine; other paths as

@@ -167,7 +167,7 @@ HWND ScriptRunner::Control(UINT id, std::wstring& why) const {
   // Controls may sit inside child dialogs (pages), so search every level.
   FindById find{id, nullptr};
   EnumChildWindows(current_, &MatchId, reinterpret_cast<LPARAM>(&find));
-  if (!find.found) why = L"\"" + WindowText(current_) + L"\" has no control " + std::to_wstring(id);
+  if (!find.found) why = L"\"" + StoredWindowText(current_) + L"\" has no control " + std::to_wstring(id);
   return find.found;
 }
 
@@ -185,7 +185,7 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::wstring& why) {
   if (step.kind == Kind::Shot) {
     RECT area;
     if (current_ && IsWindow(current_))
-      area = ClientArea(current_);
+      GetWindowRect(current_, &area);
     else
       area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     return SaveScreenPng(area, WindowsPath(step.text), why);

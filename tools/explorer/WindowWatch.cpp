@@ -37,7 +37,7 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM list) {
   if (kind == SS_ICON || kind == SS_BITMAP || kind == SS_ENHMETAFILE || kind == SS_OWNERDRAW ||
       (kind >= SS_BLACKRECT && kind <= SS_WHITEFRAME) || (kind >= SS_ETCHEDHORZ && kind <= SS_ETCHEDFRAME))
     return TRUE;
-  std::wstring text = WindowText(child);
+  std::wstring text = StoredWindowText(child);
   if (!(style & SS_NOPREFIX)) text = WithoutMnemonics(text);
   if (text.empty()) return TRUE;
   StaticItem item{{}, text};
@@ -48,7 +48,7 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM list) {
 
 }  // namespace
 
-std::wstring WindowText(HWND window) {
+std::wstring StoredWindowText(HWND window) {
   wchar_t text[4096];
   int length = InternalGetWindowText(window, text, 4096);
   return std::wstring(text, length > 0 ? size_t(length) : 0);
@@ -117,7 +117,7 @@ void WindowWatch::ScanLocked() {
         IsPart(WindowClass(window)))
       continue;
     seen.order = ++appearances_;
-    out::Line(L"window: " + WindowText(window));
+    out::Line(L"window: " + StoredWindowText(window));
     for (const std::wstring& line : StaticTexts(window)) out::Line(L"  " + line);
   }
 }
@@ -132,7 +132,7 @@ HWND WindowWatch::WaitFor(const std::wstring& caption, DWORD timeoutMs) {
       unsigned newestOrder = 0;
       for (const auto& [window, seen] : seen_) {
         if (seen.visible && seen.order > 0 && seen.order >= newestOrder && IsWindowEnabled(window) &&
-            WindowText(window) == caption) {
+            StoredWindowText(window) == caption) {
           newest = window;
           newestOrder = seen.order;
         }
@@ -148,6 +148,6 @@ std::vector<std::wstring> WindowWatch::VisibleCaptions() {
   std::lock_guard<std::mutex> guard(lock_);
   std::vector<std::wstring> captions;
   for (const auto& [window, seen] : seen_)
-    if (seen.visible && seen.order > 0) captions.push_back(WindowText(window));
+    if (seen.visible && seen.order > 0) captions.push_back(StoredWindowText(window));
   return captions;
 }

@@ -44,7 +44,7 @@ class WindowWatch {
 };
 
 // Text of a window without sending it messages (safe while its thread is busy).
-std::wstring WindowText(HWND window);
+std::wstring StoredWindowText(HWND window);
 std::wstring WindowClass(HWND window);
 // The static texts of a window, top to bottom, as shown (mnemonic ampersands removed).
 std::vector<std::wstring> StaticTexts(HWND window);
