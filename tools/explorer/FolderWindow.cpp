@@ -68,10 +68,6 @@ void PumpMessages() {
   }
 }
 
-FolderWindow::FolderWindow() {
-  site_.SetNavigate([this](PCUIDLIST_RELATIVE pidl, UINT flags) { return Navigate(pidl, flags); });
-}
-
 FolderWindow::~FolderWindow() {
   if (view_) {
     view_->UIActivate(SVUIA_DEACTIVATE);
@@ -145,21 +141,15 @@ bool FolderWindow::Show(UniquePidl pidl, std::wstring& error) {
   FOLDERSETTINGS settings = {FVM_ICON, FWF_NONE};
   RECT area;
   GetClientRect(frame_, &area);
-  HWND viewWindow = nullptr;
   site_.SetView(view.Get());
-  hr = view->CreateViewWindow(view_.Get(), &settings, &site_, &area, &viewWindow);
-  if (FAILED(hr) || !viewWindow) {
-    site_.SetView(view_.Get());
+  hr = view->CreateViewWindow(nullptr, &settings, &site_, &area, &viewWindow_);
+  if (FAILED(hr) || !viewWindow_) {
+    site_.SetView(nullptr);
     error = L"the shell view did not open its window (" + out::Hex(hr) + L")";
     return false;
   }
-  if (view_) {
-    view_->UIActivate(SVUIA_DEACTIVATE);
-    view_->DestroyViewWindow();
-  }
   view_ = view;
   folder_ = folder;
-  viewWindow_ = viewWindow;
   folderPidl_ = std::move(pidl);
   path_ = isDesktop() ? DesktopDirectory() : ItemPath(folderPidl_.get());
   SetWindowTextW(frame_, isDesktop() ? L"Desktop" : path_.c_str());
@@ -167,22 +157,6 @@ bool FolderWindow::Show(UniquePidl pidl, std::wstring& error) {
   view_->UIActivate(SVUIA_ACTIVATE_FOCUS);
   PumpMessages();
   return true;
-}
-
-HRESULT FolderWindow::Navigate(PCUIDLIST_RELATIVE pidl, UINT flags) {
-  UniquePidl target;
-  if (flags & SBSP_PARENT) {
-    if (isDesktop()) return E_FAIL;
-    target.reset(ILClone(folderPidl_.get()));
-    ILRemoveLastID(target.get());
-  } else if (flags & SBSP_RELATIVE) {
-    target.reset(ILCombine(folderPidl_.get(), pidl));
-  } else {
-    target.reset(ILClone(static_cast<PCIDLIST_ABSOLUTE>(pidl)));
-  }
-  if (!target) return E_OUTOFMEMORY;
-  std::wstring error;
-  return Show(std::move(target), error) ? S_OK : E_FAIL;
 }
 
 std::vector<UniquePidl> FolderWindow::AllItems() const {

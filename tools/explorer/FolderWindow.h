@@ -17,7 +17,7 @@ using Microsoft::WRL::ComPtr;
 
 class FolderWindow {
  public:
-  FolderWindow();
+  FolderWindow() = default;
   ~FolderWindow();
   FolderWindow(const FolderWindow&) = delete;
   FolderWindow& operator=(const FolderWindow&) = delete;
@@ -53,7 +53,6 @@ class FolderWindow {
 
  private:
   bool Show(UniquePidl pidl, std::wstring& error);
-  HRESULT Navigate(PCUIDLIST_RELATIVE pidl, UINT flags);
   std::vector<UniquePidl> AllItems() const;
   bool HandleViewContextMenu(LPARAM position);
   static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -20,10 +20,6 @@ HRESULT ShellBrowserSite::GetWindow(HWND* window) {
   return frame_ ? S_OK : E_FAIL;
 }
 
-HRESULT ShellBrowserSite::BrowseObject(PCUIDLIST_RELATIVE pidl, UINT flags) {
-  return navigate_ ? navigate_(pidl, flags) : E_NOTIMPL;
-}
-
 HRESULT ShellBrowserSite::GetControlWindow(UINT, HWND* window) {
   if (window) *window = nullptr;
   return E_NOTIMPL;

@@ -6,15 +6,10 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include <functional>
-
 class ShellBrowserSite : public IShellBrowser, public IServiceProvider {
  public:
-  using Navigate = std::function<HRESULT(PCUIDLIST_RELATIVE pidl, UINT flags)>;
-
   void SetWindow(HWND frame) { frame_ = frame; }
   void SetView(IShellView* view) { view_ = view; }
-  void SetNavigate(Navigate navigate) { navigate_ = std::move(navigate); }
   LONG references() const { return references_; }
 
   // IUnknown
@@ -33,7 +28,8 @@ class ShellBrowserSite : public IShellBrowser, public IServiceProvider {
   HRESULT STDMETHODCALLTYPE SetStatusTextSB(LPCWSTR) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE EnableModelessSB(BOOL) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE TranslateAcceleratorSB(MSG*, WORD) override { return S_FALSE; }
-  HRESULT STDMETHODCALLTYPE BrowseObject(PCUIDLIST_RELATIVE pidl, UINT flags) override;
+  // One folder per window: Wine's view opens folders in a window of its own rather than browsing here.
+  HRESULT STDMETHODCALLTYPE BrowseObject(PCUIDLIST_RELATIVE, UINT) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetViewStateStream(DWORD, IStream**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetControlWindow(UINT, HWND* window) override;
   HRESULT STDMETHODCALLTYPE SendControlMsg(UINT, UINT, WPARAM, LPARAM, LRESULT* result) override;
@@ -48,5 +44,4 @@ class ShellBrowserSite : public IShellBrowser, public IServiceProvider {
   LONG references_ = 0;
   HWND frame_ = nullptr;
   IShellView* view_ = nullptr;  // owned by FolderWindow
-  Navigate navigate_;
 };
