@@ -37,10 +37,11 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 std::wstring StandInPath() { return BuildFolder() + L"\\tools\\explorer\\explorer.exe"; }
 std::wstring TestHandlerPath() { return BuildFolder() + L"\\tests\\BrivaneTestHandler.dll"; }
+std::wstring BrivanePath() { return BuildFolder() + L"\\Brivane.dll"; }
 
 std::wstring Quoted(const std::wstring& argument) { return L"\"" + argument + L"\""; }
 
-StandInProcess::StandInProcess(const std::wstring& arguments) {
+ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments) {
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
   HANDLE outRead, outWrite, errRead, errWrite;
   CreatePipe(&outRead, &outWrite, &inherit, 0);
@@ -52,7 +53,7 @@ StandInProcess::StandInProcess(const std::wstring& arguments) {
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   startup.hStdOutput = outWrite;
   startup.hStdError = errWrite;
-  std::wstring commandLine = Quoted(StandInPath()) + L" " + arguments;
+  std::wstring commandLine = Quoted(program) + L" " + arguments;
   PROCESS_INFORMATION info = {};
   if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
     process_ = info.hProcess;
@@ -65,12 +66,12 @@ StandInProcess::StandInProcess(const std::wstring& arguments) {
   errReader_ = std::thread(ReadAll, errRead, std::ref(err_), std::ref(lock_));
 }
 
-StandInProcess::~StandInProcess() {
+ChildProcess::~ChildProcess() {
   Wait(0);
   if (process_) CloseHandle(process_);
 }
 
-DWORD StandInProcess::Wait(DWORD timeoutMs) {
+DWORD ChildProcess::Wait(DWORD timeoutMs) {
   DWORD code = DWORD(-1);
   if (process_) {
     if (WaitForSingleObject(process_, timeoutMs) == WAIT_TIMEOUT) {
@@ -84,7 +85,7 @@ DWORD StandInProcess::Wait(DWORD timeoutMs) {
   return code;
 }
 
-bool StandInProcess::WaitForLine(const std::string& start, DWORD timeoutMs) {
+bool ChildProcess::WaitForLine(const std::string& start, DWORD timeoutMs) {
   DWORD begin = GetTickCount();
   for (;;) {
     for (const std::string& line : lines())
@@ -94,12 +95,12 @@ bool StandInProcess::WaitForLine(const std::string& start, DWORD timeoutMs) {
   }
 }
 
-std::vector<std::string> StandInProcess::lines() const {
+std::vector<std::string> ChildProcess::lines() const {
   std::lock_guard<std::mutex> guard(lock_);
   return SplitLines(out_);
 }
 
-std::string StandInProcess::errors() const {
+std::string ChildProcess::errors() const {
   std::lock_guard<std::mutex> guard(lock_);
   return err_;
 }
@@ -124,12 +125,19 @@ std::string StandInRun::LineStarting(const std::string& start) const {
 }
 
 StandInRun RunStandIn(const std::wstring& arguments) {
-  StandInProcess process(arguments);
+  ChildProcess process(StandInPath(), arguments);
   StandInRun run;
   run.exitCode = process.Wait();
   run.lines = process.lines();
   run.errors = process.errors();
   return run;
+}
+
+DWORD Regsvr32(const std::wstring& module, bool unregister) {
+  wchar_t system[MAX_PATH];
+  GetSystemDirectoryW(system, MAX_PATH);
+  ChildProcess process(std::wstring(system) + L"\\regsvr32.exe", (unregister ? L"/s /u " : L"/s ") + Quoted(module));
+  return process.Wait();
 }
 
 RegisteredTestHandler::RegisteredTestHandler() {

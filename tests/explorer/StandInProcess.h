@@ -1,5 +1,6 @@
 #pragma once
-// Runs the Explorer stand-in as a separate program, as other tools do, and collects what it reports.
+// Runs the Explorer stand-in (or another program) as a separate process, as other tools do, and
+// collects what it reports.
 #include <windows.h>
 
 #include <mutex>
@@ -7,12 +8,12 @@
 #include <thread>
 #include <vector>
 
-class StandInProcess {
+class ChildProcess {
  public:
-  explicit StandInProcess(const std::wstring& arguments);
-  ~StandInProcess();
-  StandInProcess(const StandInProcess&) = delete;
-  StandInProcess& operator=(const StandInProcess&) = delete;
+  ChildProcess(const std::wstring& program, const std::wstring& arguments);
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool started() const { return process_ != nullptr; }
   DWORD processId() const { return processId_; }
@@ -46,9 +47,13 @@ struct StandInRun {
 
 StandInRun RunStandIn(const std::wstring& arguments);
 
-// Where the stand-in and the test handler lie in the build folder.
+// Where the stand-in, the test handler and Brivane.dll lie in the build folder.
 std::wstring StandInPath();
 std::wstring TestHandlerPath();
+std::wstring BrivanePath();
+
+// regsvr32 /s [/u] on the module; its exit code (0 when it succeeded).
+DWORD Regsvr32(const std::wstring& module, bool unregister = false);
 
 // Quoting for a command line.
 std::wstring Quoted(const std::wstring& argument);
