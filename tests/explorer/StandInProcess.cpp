@@ -118,6 +118,17 @@ std::string StandInRun::Menu() const {
   return menu;
 }
 
+std::string StandInRun::MenuFrom(const std::string& first) const {
+  std::string menu;
+  bool inside = false;
+  for (const std::string& line : lines) {
+    if (line.rfind("selected: ", 0) == 0) break;
+    inside = inside || line == first;
+    if (inside) menu += line + "\n";
+  }
+  return menu;
+}
+
 std::string StandInRun::LineStarting(const std::string& start) const {
   for (const std::string& line : lines)
     if (line.rfind(start, 0) == 0) return line;

@@ -41,6 +41,9 @@ struct StandInRun {
   bool Has(const std::string& line) const;
   // The lines that are neither the handler's own reports nor the final selection: the menu.
   std::string Menu() const;
+  // The lines from the one that reads `first` up to the final selection: the menu as printed, without
+  // the handlers' own output before and after it. Empty when no line reads `first`.
+  std::string MenuFrom(const std::string& first) const;
   // The line that starts with the text, or "" when none does.
   std::string LineStarting(const std::string& start) const;
 };

@@ -64,59 +64,37 @@ void ReportAfterCommand(const FolderWindow& window, DWORD clipboardBefore) {
   PumpMessages();
   out::Line(L"selected: " + Joined(window.SelectedNames()));
   std::wstring text;
+  // One report line per line of text; a text ending in a line break ends with an empty line.
   if (GetClipboardSequenceNumber() != clipboardBefore && ReadClipboardText(text)) PrintLines(text + L"\n", L"clipboard: ");
 }
 
-int RunScripted(const ExplorerOptions& options, FolderWindow& window, WindowWatch& watch) {
-  std::vector<ScriptStep> steps;
-  if (!options.script.empty()) {
-    std::wstring text, error;
-    if (!ReadTextFile(WindowsPath(options.script), text, error)) return Fail(error);
-    ParsedScript parsed = ParseScript(text);
-    if (!parsed.ok) return Fail(options.script + L": " + parsed.error);
-    steps = std::move(parsed.steps);
+bool LoadScript(const std::wstring& file, std::vector<ScriptStep>& steps, std::wstring& error) {
+  std::wstring text;
+  if (file.empty()) return true;
+  if (!ReadTextFile(WindowsPath(file), text, error)) return false;
+  ParsedScript parsed = ParseScript(text);
+  if (!parsed.ok) {
+    error = file + L": " + parsed.error;
+    return false;
   }
+  steps = std::move(parsed.steps);
+  return true;
+}
 
-  MenuSession session;
-  std::wstring error;
-  UINT flags = options.hasFlags ? options.flags : MenuSession::UsualFlags(options.background);
-  if (!session.Build(window, options.background, flags, error)) return Fail(error);
-  window.SetMenuMessageHook([&session](UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
-    return session.HandleMenuMessage(message, wparam, lparam, result);
-  });
-  std::vector<MenuNode> entries = session.Entries();
-  if (options.menu) PrintLines(MenuLines(entries));
+// The entries opened in the screenshot: as asked, else the entry to invoke, else the first submenu.
+bool ShotPath(const ExplorerOptions& options, const std::vector<MenuNode>& entries,
+              const std::vector<MenuPathStep>& target, std::vector<MenuPathStep>& open, std::wstring& error) {
+  if (!options.open.empty()) return FindMenuPath(entries, options.open, open, error);
+  open = target;
+  if (open.empty())
+    for (const MenuNode& node : entries)
+      if (node.kind == MenuNode::Kind::Submenu) return FindMenuPath(entries, {node.text}, open, error);
+  return true;
+}
 
-  std::vector<MenuPathStep> target;
-  if (!options.invoke.empty() && !FindMenuPath(entries, options.invoke, target, error)) return Fail(error);
-  POINT click = ClickPoint(window, options.background);
-
-  if (!options.shot.empty()) {
-    std::vector<MenuPathStep> open;
-    if (!options.open.empty()) {
-      if (!FindMenuPath(entries, options.open, open, error)) return Fail(error);
-    } else if (!target.empty()) {
-      open = target;
-    } else {
-      for (const MenuNode& node : entries)
-        if (node.kind == MenuNode::Kind::Submenu) {
-          FindMenuPath(entries, {node.text}, open, error);
-          break;
-        }
-    }
-    if (!ShootOpenMenu(window.frame(), session.popup(), open, click, WindowsPath(options.shot), error))
-      return Fail(L"screenshot: " + error);
-  }
-
-  if (target.empty()) {
-    out::Line(L"selected: " + Joined(window.SelectedNames()));
-    return kInvokedOk;
-  }
-  const MenuNode& entry = *target.back().node;
-  std::wstring path = JoinMenuPath(options.invoke);
-  if (entry.kind != MenuNode::Kind::Command) return Fail(path + L" opens a submenu; name one of its entries");
-  if (entry.greyed) return Fail(path + L" is greyed: a user cannot choose it");
-
+// Invokes the entry while the script answers its windows; the exit code.
+int InvokeEntry(const MenuNode& entry, MenuSession& session, FolderWindow& window, WindowWatch& watch,
+                std::vector<ScriptStep> steps, POINT click) {
   DWORD clipboardBefore = GetClipboardSequenceNumber();
   ScriptRunner script(std::move(steps), watch);
   script.Start();
@@ -131,6 +109,44 @@ int RunScripted(const ExplorerOptions& options, FolderWindow& window, WindowWatc
     return kStepFailed;
   }
   return hr == S_OK ? kInvokedOk : kInvokeFailed;
+}
+
+int RunScripted(const ExplorerOptions& options, FolderWindow& window, WindowWatch& watch) {
+  std::vector<ScriptStep> steps;
+  std::wstring error;
+  if (!LoadScript(options.script, steps, error)) return Fail(error);
+
+  MenuSession session;
+  UINT flags = options.hasFlags ? options.flags : MenuSession::UsualFlags(options.background);
+  if (!session.Build(window, options.background, flags, error)) return Fail(error);
+  window.SetMenuMessageHook([&session](UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    return session.HandleMenuMessage(message, wparam, lparam, result);
+  });
+  std::vector<MenuNode> entries = session.Entries();
+  if (options.menu) PrintLines(MenuLines(entries));
+
+  std::vector<MenuPathStep> target;
+  if (!options.invoke.empty()) {
+    if (!FindMenuPath(entries, options.invoke, target, error)) return Fail(error);
+    const MenuNode& entry = *target.back().node;
+    std::wstring path = JoinMenuPath(options.invoke);
+    if (entry.kind != MenuNode::Kind::Command) return Fail(path + L" opens a submenu; name one of its entries");
+    if (entry.greyed) return Fail(path + L" is greyed: a user cannot choose it");
+  }
+  POINT click = ClickPoint(window, options.background);
+
+  if (!options.shot.empty()) {
+    std::vector<MenuPathStep> open;
+    if (!ShotPath(options, entries, target, open, error)) return Fail(error);
+    if (!ShootOpenMenu(window.frame(), session.popup(), open, click, WindowsPath(options.shot), error))
+      return Fail(L"screenshot: " + error);
+  }
+
+  if (target.empty()) {
+    out::Line(L"selected: " + Joined(window.SelectedNames()));
+    return kInvokedOk;
+  }
+  return InvokeEntry(*target.back().node, session, window, watch, std::move(steps), click);
 }
 
 int RunInteractive(FolderWindow& window) {
