@@ -1,13 +1,9 @@
 // Which handlers the stand-in loads, read from the per-user and the machine's classes as Explorer's
-// merged view shows them, and the bounds it keeps when it reads a data object's item lists.
+// merged view shows them.
 #include <gtest/gtest.h>
-#include <objidl.h>
-
-#include <cstring>
 
 #include "atl/Handles.h"
 #include "tools/explorer/HandlerRegistry.h"
-#include "tools/explorer/ItemIdArray.h"
 
 namespace {
 
@@ -55,67 +51,6 @@ TEST(HandlerRegistry, ShortcutsAddTheirOwnClass) {
   EXPECT_EQ(ItemClasses(L"Report.LNK"), (std::vector<std::wstring>{L"AllFilesystemObjects", L"lnkfile"}));
   EXPECT_EQ(ItemClasses(L"lnk"), std::vector<std::wstring>{L"AllFilesystemObjects"});
   EXPECT_EQ(BackgroundClasses(), std::vector<std::wstring>{L"Directory\\Background"});
-}
-
-// A data object that hands out one prepared "Shell IDList Array" block.
-class BlockData : public IDataObject {
- public:
-  explicit BlockData(std::vector<BYTE> block) : block_(std::move(block)) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override {
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE GetData(FORMATETC*, STGMEDIUM* medium) override {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, block_.size());
-    memcpy(GlobalLock(memory), block_.data(), block_.size());
-    GlobalUnlock(memory);
-    *medium = {};
-    medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = memory;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC*) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-
- private:
-  std::vector<BYTE> block_;
-};
-
-// count, offsets, then the lists: an empty parent and one item of four bytes.
-std::vector<BYTE> Block(UINT count, std::vector<UINT> offsets, std::vector<BYTE> lists) {
-  std::vector<BYTE> block(sizeof(UINT) * (1 + offsets.size()));
-  memcpy(block.data(), &count, sizeof count);
-  memcpy(block.data() + sizeof(UINT), offsets.data(), offsets.size() * sizeof(UINT));
-  block.insert(block.end(), lists.begin(), lists.end());
-  return block;
-}
-
-TEST(ItemIdArray, ReadsWellFormedBlocksAndRefusesOthers) {
-  // Parent at 12: the empty list; item at 14: one id of four bytes, then the terminator.
-  std::vector<BYTE> lists = {0, 0, 4, 0, 'x', 'y', 0, 0};
-  ItemIdArray array;
-  BlockData good(Block(1, {12, 14}, lists));
-  ASSERT_TRUE(array.Read(&good));
-  EXPECT_EQ(array.size(), 1u);
-  EXPECT_TRUE(ILIsEmpty(array.parent()));
-  EXPECT_EQ(array.item(0)->mkid.cb, 4);
-
-  BlockData countTooLarge(Block(1000, {12, 14}, lists));
-  EXPECT_FALSE(array.Read(&countTooLarge));
-  EXPECT_EQ(array.size(), 0u);
-  BlockData offsetOutside(Block(1, {12, 400}, lists));
-  EXPECT_FALSE(array.Read(&offsetOutside));
-  BlockData unterminated(Block(1, {12, 14}, {0, 0, 4, 0, 'x', 'y'}));
-  EXPECT_FALSE(array.Read(&unterminated));
-  EXPECT_FALSE(array.Read(nullptr));
 }
 
 }  // namespace

@@ -3,14 +3,13 @@
 // exit codes.
 #include <gtest/gtest.h>
 #include <shlobj.h>
-#include <wrl/client.h>
 
 #include <optional>
 
+#include "atl/ComPtr.h"
+
 #include "StandInProcess.h"
 #include "support/TestSupport.h"
-
-using Microsoft::WRL::ComPtr;
 
 namespace {
 
@@ -117,12 +116,13 @@ TEST_F(StandIn, AShortcutLoadsAHandlerRegisteredForItAndForAllItemsOnce) {
   ComPtr<IShellLinkW> link;
   ComPtr<IPersistFile> file;
   ASSERT_HRESULT_SUCCEEDED(CoInitialize(nullptr));
-  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link)));
+  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(link.put())));
   link->SetPath(a_.c_str());
-  ASSERT_HRESULT_SUCCEEDED(link.As(&file));
+  file = link.As<IPersistFile>();
+  ASSERT_TRUE(file);
   ASSERT_HRESULT_SUCCEEDED(file->Save((dir_ / L"to a.lnk").c_str(), TRUE));
-  file.Reset();
-  link.Reset();
+  file.reset();
+  link.reset();
   CoUninitialize();
 
   StandInRun run = RunStandIn(Folder() + L" --select \"to a.lnk\" --menu");

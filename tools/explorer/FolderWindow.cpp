@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "shellext/ShellIdListArray.h"
 #include "tools/explorer/Output.h"
 
 namespace {
@@ -38,7 +39,7 @@ std::wstring FullPath(const std::wstring& path) {
 // name at a time below a shorter ancestor, so such a folder cannot be shown.
 HRESULT ParseFolder(const std::wstring& path, UniquePidl& pidl) {
   ComPtr<IShellFolder> desktop;
-  HRESULT hr = SHGetDesktopFolder(&desktop);
+  HRESULT hr = SHGetDesktopFolder(desktop.put());
   if (FAILED(hr)) return hr;
   PIDLIST_RELATIVE parsed = nullptr;
   std::wstring copy = path;
@@ -73,8 +74,8 @@ FolderWindow::~FolderWindow() {
     view_->UIActivate(SVUIA_DEACTIVATE);
     view_->DestroyViewWindow();
   }
-  view_.Reset();
-  folder_.Reset();
+  view_.reset();
+  folder_.reset();
   if (frame_) DestroyWindow(frame_);
 }
 
@@ -124,15 +125,15 @@ bool FolderWindow::Open(const std::wstring& requested, std::wstring& error) {
 
 bool FolderWindow::Show(UniquePidl pidl, std::wstring& error) {
   ComPtr<IShellFolder> desktop, folder;
-  HRESULT hr = SHGetDesktopFolder(&desktop);
+  HRESULT hr = SHGetDesktopFolder(desktop.put());
   if (SUCCEEDED(hr)) {
     if (ILIsEmpty(pidl.get()))
       folder = desktop;
     else
-      hr = desktop->BindToObject(pidl.get(), nullptr, IID_PPV_ARGS(&folder));
+      hr = desktop->BindToObject(pidl.get(), nullptr, IID_PPV_ARGS(folder.put()));
   }
   ComPtr<IShellView> view;
-  if (SUCCEEDED(hr)) hr = folder->CreateViewObject(frame_, IID_PPV_ARGS(&view));
+  if (SUCCEEDED(hr)) hr = folder->CreateViewObject(frame_, IID_PPV_ARGS(view.put()));
   if (FAILED(hr)) {
     error = L"the shell has no view for this folder (" + out::Hex(hr) + L")";
     return false;
@@ -141,7 +142,7 @@ bool FolderWindow::Show(UniquePidl pidl, std::wstring& error) {
   FOLDERSETTINGS settings = {FVM_ICON, FWF_NONE};
   RECT area;
   GetClientRect(frame_, &area);
-  site_.SetView(view.Get());
+  site_.SetView(view.get());
   hr = view->CreateViewWindow(nullptr, &settings, &site_, &area, &viewWindow_);
   if (FAILED(hr) || !viewWindow_) {
     site_.SetView(nullptr);
@@ -161,9 +162,9 @@ bool FolderWindow::Show(UniquePidl pidl, std::wstring& error) {
 
 std::vector<UniquePidl> FolderWindow::AllItems() const {
   std::vector<UniquePidl> items;
-  ComPtr<IFolderView> folderView;
+  ComPtr<IFolderView> folderView = view_.As<IFolderView>();
   int count = 0;
-  if (!view_ || FAILED(view_.As(&folderView)) || FAILED(folderView->ItemCount(SVGIO_ALLVIEW, &count))) return items;
+  if (!folderView || FAILED(folderView->ItemCount(SVGIO_ALLVIEW, &count))) return items;
   for (int i = 0; i < count; ++i) {
     PITEMID_CHILD item = nullptr;
     if (SUCCEEDED(folderView->Item(i, &item)) && item) items.emplace_back(item);
@@ -176,7 +177,7 @@ bool FolderWindow::Select(const std::vector<std::wstring>& names, std::wstring& 
   std::vector<std::wstring> itemNames;
   for (const UniquePidl& item : items) {
     UniquePidl absolute(ILCombine(folderPidl_.get(), item.get()));
-    itemNames.push_back(ItemName(folder_.Get(), item.get(), absolute.get()));
+    itemNames.push_back(ItemName(folder_.get(), item.get(), ItemPath(absolute.get())));
   }
   std::vector<const ITEMIDLIST*> chosen;
   for (const std::wstring& name : names) {
@@ -205,16 +206,18 @@ bool FolderWindow::Select(const std::vector<std::wstring>& names, std::wstring& 
 
 ComPtr<IDataObject> FolderWindow::SelectionData() const {
   ComPtr<IDataObject> data;
-  if (view_ && FAILED(view_->GetItemObject(SVGIO_SELECTION, IID_PPV_ARGS(&data)))) data.Reset();
+  if (view_ && FAILED(view_->GetItemObject(SVGIO_SELECTION, IID_PPV_ARGS(data.put())))) data.reset();
   return data;
 }
 
 std::vector<std::wstring> FolderWindow::SelectedNames() const {
   std::vector<std::wstring> names;
-  ItemIdArray array;
-  if (!array.Read(SelectionData().Get())) return names;
-  for (size_t i = 0; i < array.size(); ++i)
-    names.push_back(ItemName(folder_.Get(), array.item(i), array.Absolute(i).get()));
+  ShellIdListArray array(SelectionData().get());
+  for (UINT i = 0; array.Locked() && i < array.Count(); ++i) {
+    std::wstring path;
+    array.Path(i, path);
+    names.push_back(ItemName(folder_.get(), array.Item(i), path));
+  }
   return names;
 }
 

@@ -4,16 +4,14 @@
 // (the root of the namespace), as the desktop window shows it.
 #include <windows.h>
 #include <shlobj.h>
-#include <wrl/client.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "tools/explorer/ItemIdArray.h"
+#include "atl/ComPtr.h"
+#include "tools/explorer/ItemNames.h"
 #include "tools/explorer/ShellBrowserSite.h"
-
-using Microsoft::WRL::ComPtr;
 
 class FolderWindow {
  public:
@@ -25,8 +23,8 @@ class FolderWindow {
   bool Open(const std::wstring& path, std::wstring& error);
 
   HWND frame() const { return frame_; }
-  IShellView* view() const { return view_.Get(); }
-  IShellFolder* folder() const { return folder_.Get(); }
+  IShellView* view() const { return view_.get(); }
+  IShellFolder* folder() const { return folder_.get(); }
   PCIDLIST_ABSOLUTE folderPidl() const { return folderPidl_.get(); }
   bool isDesktop() const { return ILIsEmpty(folderPidl_.get()) != FALSE; }
   // The folder's file-system path; for the desktop, the user's desktop folder.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "atl/ComPtr.h"
 #include "atl/Handles.h"
 #include "tools/explorer/Output.h"
 
@@ -81,12 +82,9 @@ HRESULT CreateHandler(const CLSID& id, REFIID riid, void** object) {
   auto getClassObject =
       library ? reinterpret_cast<LPFNGETCLASSOBJECT>(GetProcAddress(library, "DllGetClassObject")) : nullptr;
   if (!getClassObject) return hr;
-  IClassFactory* factory = nullptr;
-  hr = getClassObject(id, IID_IClassFactory, reinterpret_cast<void**>(&factory));
-  if (FAILED(hr)) return hr;
-  hr = factory->CreateInstance(nullptr, riid, object);
-  factory->Release();
-  return hr;
+  ComPtr<IClassFactory> factory;
+  hr = getClassObject(id, IID_IClassFactory, factory.put_void());
+  return SUCCEEDED(hr) ? factory->CreateInstance(nullptr, riid, object) : hr;
 }
 
 std::vector<std::wstring> ItemClasses(const std::wstring& firstItemName) {

@@ -2,8 +2,6 @@
 
 #include "tools/explorer/Output.h"
 
-using Microsoft::WRL::ComPtr;
-
 namespace {
 
 std::string Ansi(const std::wstring& text) {
@@ -58,7 +56,7 @@ bool MenuSession::Build(FolderWindow& window, bool background, UINT flags, std::
       bool loaded = false;
       for (const Handler& handler : handlers_) loaded = loaded || IsEqualCLSID(handler.entry.id, entry.id);
       if (!loaded)
-        Load(entry, background ? window.folderPidl() : nullptr, data.Get(), classKey.get(), window.site(), flags);
+        Load(entry, background ? window.folderPidl() : nullptr, data.get(), classKey.get(), window.site(), flags);
     }
   }
   return true;
@@ -73,14 +71,16 @@ bool MenuSession::Load(const HandlerEntry& entry, PCIDLIST_ABSOLUTE folder, IDat
   Handler handler;
   handler.entry = entry;
   ComPtr<IShellExtInit> init;
-  HRESULT hr = CreateHandler(entry.id, IID_PPV_ARGS(&init));
+  HRESULT hr = CreateHandler(entry.id, IID_PPV_ARGS(init.put()));
   if (FAILED(hr)) return note(L"CoCreateInstance", hr);
   hr = init->Initialize(folder, data, classKey);
   if (FAILED(hr)) return note(L"Initialize", hr);
-  if (FAILED(init.As(&handler.menu))) return note(L"QueryInterface(IContextMenu)", E_NOINTERFACE);
-  handler.menu.As(&handler.menu2);
-  handler.menu.As(&handler.menu3);
-  if (SUCCEEDED(init.As(&handler.withSite))) handler.withSite->SetSite(site);
+  handler.menu = init.As<IContextMenu>();
+  if (!handler.menu) return note(L"QueryInterface(IContextMenu)", E_NOINTERFACE);
+  handler.menu2 = init.As<IContextMenu2>();
+  handler.menu3 = init.As<IContextMenu3>();
+  handler.withSite = init.As<IObjectWithSite>();
+  if (handler.withSite) handler.withSite->SetSite(site);
 
   UINT position = UINT(GetMenuItemCount(popup_.get()));
   hr = handler.menu->QueryContextMenu(popup_.get(), position, nextId_, kLastId, flags);

@@ -4,11 +4,11 @@
 // browser site, asked to fill one popup, fed the menu's messages, and one of them invoked.
 #include <windows.h>
 #include <shlobj.h>
-#include <wrl/client.h>
 
 #include <string>
 #include <vector>
 
+#include "atl/ComPtr.h"
 #include "atl/Handles.h"
 #include "tools/explorer/FolderWindow.h"
 #include "tools/explorer/HandlerRegistry.h"
@@ -44,10 +44,10 @@ class MenuSession {
  private:
   struct Handler {
     HandlerEntry entry;
-    Microsoft::WRL::ComPtr<IContextMenu> menu;
-    Microsoft::WRL::ComPtr<IContextMenu2> menu2;
-    Microsoft::WRL::ComPtr<IContextMenu3> menu3;
-    Microsoft::WRL::ComPtr<IObjectWithSite> withSite;
+    ComPtr<IContextMenu> menu;
+    ComPtr<IContextMenu2> menu2;
+    ComPtr<IContextMenu3> menu3;
+    ComPtr<IObjectWithSite> withSite;
     UINT first = 0;
     UINT count = 0;
   };

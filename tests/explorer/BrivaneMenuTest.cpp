@@ -1,0 +1,120 @@
+// Brivane.dll registered with regsvr32 and driven by the Explorer stand-in on real folders: the menu a
+// user sees for typical selections, and commands invoked through it.
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include "StandInProcess.h"
+#include "shellext/MenuContextReader.h"
+#include "shellext/MenuModel.h"
+#include "shellext/RecentPaths.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+class BrivaneMenu : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { registered_ = Regsvr32(BrivanePath()) == 0; }
+  static void TearDownTestSuite() { Regsvr32(BrivanePath(), true); }
+
+  void SetUp() override { ASSERT_TRUE(registered_) << "regsvr32 " << Narrow(BrivanePath()) << " failed"; }
+
+  std::wstring Folder() const { return L"--folder " + Quoted(dir_.path()); }
+
+  // The menu that the menu model builds for the selection with the stored settings, printed as the
+  // stand-in prints the real menu.
+  static std::string ModelMenu(const PathList& selection, bool desktopBackground = false) {
+    RecentPaths recent;
+    return Narrow(MenuTreeText(BuildMenu(selection, ReadMenuContext(recent, desktopBackground))));
+  }
+
+  TempDir dir_;
+  static bool registered_;
+};
+bool BrivaneMenu::registered_ = false;
+
+std::wstring DesktopFolder() {
+  wchar_t path[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, path);
+  return path;
+}
+
+bool HasLine(const std::string& menu, const std::string& line) { return menu.find("\n" + line + "\n") != std::string::npos; }
+
+TEST_F(BrivaneMenu, OneFolder) {
+  std::wstring trip = dir_.Folder(L"Trip");
+  StandInRun run = RunStandIn(Folder() + L" --select Trip --menu");
+  EXPECT_EQ(run.exitCode, 0u) << run.errors;
+  std::string menu = run.MenuFrom("Brivane >");
+  EXPECT_EQ(menu, ModelMenu({trip}));
+  EXPECT_TRUE(HasLine(menu, "    Extract Files to Folder"));
+}
+
+TEST_F(BrivaneMenu, TwoPicturesWhateverTheCaseOfTheirExtensions) {
+  std::wstring a = dir_.File(L"a.JPG"), b = dir_.File(L"b.png");
+  StandInRun run = RunStandIn(Folder() + L" --select \"a.JPG;b.png\" --menu");
+  EXPECT_EQ(run.exitCode, 0u) << run.errors;
+  std::string menu = run.MenuFrom("Brivane >");
+  EXPECT_EQ(menu, ModelMenu({a, b}));
+  EXPECT_TRUE(HasLine(menu, "    Custom Resize"));
+  EXPECT_TRUE(HasLine(menu, "    Decrypt [greyed]"));
+}
+
+TEST_F(BrivaneMenu, AnEncryptedFileAndAFolder) {
+  std::wstring folder = dir_.Folder(L"Letters"), encrypted = dir_.File(L"x.qxenc");
+  StandInRun run = RunStandIn(Folder() + L" --select \"x.qxenc;Letters\" --menu");
+  EXPECT_EQ(run.exitCode, 0u) << run.errors;
+  std::string menu = run.MenuFrom("Brivane >");
+  EXPECT_EQ(menu, ModelMenu({folder, encrypted}));  // the view lists folders first
+  EXPECT_TRUE(HasLine(menu, "    Decrypt"));
+}
+
+TEST_F(BrivaneMenu, ItemsOnTheDesktop) {
+  std::wstring name = L"brivane-menu-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+  std::wstring path = DesktopFolder() + L"\\" + name;
+  CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  StandInRun run = RunStandIn(L"--folder " + Quoted(DesktopFolder()) + L" --select " + Quoted(name) + L" --menu");
+  std::string model = ModelMenu({path});
+  DeleteFileW(path.c_str());
+  EXPECT_EQ(run.exitCode, 0u) << run.errors;
+  EXPECT_EQ(run.MenuFrom("Brivane >"), model);
+}
+
+TEST_F(BrivaneMenu, TheDesktopBackgroundAndNoOtherBackground) {
+  StandInRun desktop = RunStandIn(L"--folder " + Quoted(DesktopFolder()) + L" --background --menu");
+  EXPECT_EQ(desktop.exitCode, 0u) << desktop.errors;
+  std::string menu = desktop.MenuFrom("Brivane >");
+  EXPECT_EQ(menu, ModelMenu({}, true));
+  EXPECT_TRUE(HasLine(menu, "  Sort Desktop >"));
+
+  StandInRun folder = RunStandIn(Folder() + L" --background --menu");
+  EXPECT_EQ(folder.exitCode, 0u) << folder.errors;
+  EXPECT_EQ(folder.MenuFrom("Brivane >"), "");
+}
+
+TEST_F(BrivaneMenu, CopyPathPutsTheSelectionInViewOrderOnTheClipboard) {
+  std::wstring a = dir_.File(L"a.JPG"), b = dir_.File(L"b.png");
+  dir_.File(L"c.txt");
+  StandInRun run = RunStandIn(Folder() + L" --select \"b.png;a.JPG\" --invoke \"Brivane>Organize>Copy Path to Clipboard\"");
+  EXPECT_EQ(run.exitCode, 0u) << run.errors;
+  EXPECT_TRUE(run.Has("invoke: S_OK"));
+  std::vector<std::string> clipboard;
+  for (const std::string& line : run.lines)
+    if (line.rfind("clipboard: ", 0) == 0) clipboard.push_back(line);
+  // No line break after the last path: no empty last line.
+  EXPECT_EQ(clipboard, (std::vector<std::string>{"clipboard: " + Narrow(a), "clipboard: " + Narrow(b)}));
+  EXPECT_EQ(run.LineStarting("selected: "), "selected: a.JPG;b.png");
+}
+
+TEST_F(BrivaneMenu, InvertSelectionSelectsTheOthers) {
+  dir_.Folder(L"Trip");
+  dir_.File(L"a.JPG");
+  dir_.File(L"b.png");
+  dir_.File(L"c.txt");
+  dir_.File(L"d.txt");
+  StandInRun run = RunStandIn(Folder() + L" --select \"a.JPG;c.txt\" --invoke \"Brivane>Organize>Invert Selection\"");
+  EXPECT_EQ(run.exitCode, 0u) << run.errors;
+  EXPECT_EQ(run.LineStarting("selected: "), "selected: Trip;b.png;d.txt");
+  EXPECT_EQ(run.LineStarting("clipboard: "), "");
+}
+
+}  // namespace
