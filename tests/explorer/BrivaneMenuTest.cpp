@@ -27,6 +27,15 @@ class BrivaneMenu : public ::testing::Test {
     return Narrow(MenuTreeText(BuildMenu(selection, ReadMenuContext(recent, desktopBackground))));
   }
 
+  // Runs the stand-in on the named items and checks its menu against the model's for their paths.
+  std::string CheckedMenu(const std::wstring& names, const PathList& selection) const {
+    StandInRun run = RunStandIn(Folder() + L" --select " + Quoted(names) + L" --menu");
+    EXPECT_EQ(run.exitCode, 0u) << run.errors;
+    std::string menu = run.MenuFrom("Brivane >");
+    EXPECT_EQ(menu, ModelMenu(selection));
+    return menu;
+  }
+
   TempDir dir_;
   static bool registered_;
 };
@@ -41,30 +50,20 @@ std::wstring DesktopFolder() {
 bool HasLine(const std::string& menu, const std::string& line) { return menu.find("\n" + line + "\n") != std::string::npos; }
 
 TEST_F(BrivaneMenu, OneFolder) {
-  std::wstring trip = dir_.Folder(L"Trip");
-  StandInRun run = RunStandIn(Folder() + L" --select Trip --menu");
-  EXPECT_EQ(run.exitCode, 0u) << run.errors;
-  std::string menu = run.MenuFrom("Brivane >");
-  EXPECT_EQ(menu, ModelMenu({trip}));
+  std::string menu = CheckedMenu(L"Trip", {dir_.Folder(L"Trip")});
   EXPECT_TRUE(HasLine(menu, "    Extract Files to Folder"));
 }
 
 TEST_F(BrivaneMenu, TwoPicturesWhateverTheCaseOfTheirExtensions) {
   std::wstring a = dir_.File(L"a.JPG"), b = dir_.File(L"b.png");
-  StandInRun run = RunStandIn(Folder() + L" --select \"a.JPG;b.png\" --menu");
-  EXPECT_EQ(run.exitCode, 0u) << run.errors;
-  std::string menu = run.MenuFrom("Brivane >");
-  EXPECT_EQ(menu, ModelMenu({a, b}));
+  std::string menu = CheckedMenu(L"a.JPG;b.png", {a, b});
   EXPECT_TRUE(HasLine(menu, "    Custom Resize"));
   EXPECT_TRUE(HasLine(menu, "    Decrypt [greyed]"));
 }
 
 TEST_F(BrivaneMenu, AnEncryptedFileAndAFolder) {
   std::wstring folder = dir_.Folder(L"Letters"), encrypted = dir_.File(L"x.qxenc");
-  StandInRun run = RunStandIn(Folder() + L" --select \"x.qxenc;Letters\" --menu");
-  EXPECT_EQ(run.exitCode, 0u) << run.errors;
-  std::string menu = run.MenuFrom("Brivane >");
-  EXPECT_EQ(menu, ModelMenu({folder, encrypted}));  // the view lists folders first
+  std::string menu = CheckedMenu(L"x.qxenc;Letters", {folder, encrypted});  // the view lists folders first
   EXPECT_TRUE(HasLine(menu, "    Decrypt"));
 }
 

@@ -287,7 +287,7 @@ TEST_F(StandIn, InteractiveRightClickOpensTheMenuAndInvokesThePick) {
   HWND view = FindWindowExW(frame, nullptr, L"SHELLDLL_DefView", nullptr);
   ASSERT_NE(view, nullptr);
 
-  // The context-menu key: a menu for the selection.
+  // The frame shows once the selection is made. The context-menu key: a menu for the selection.
   PostMessageW(view, WM_CONTEXTMENU, WPARAM(view), MAKELPARAM(-1, -1));
   ASSERT_TRUE(Eventually([&] { return FindWindowOf(process.processId(), L"#32768") != nullptr; }));
   // Test Handler > Show Message > Show Dialog > Copy Names, chosen from the keyboard.
@@ -295,7 +295,7 @@ TEST_F(StandIn, InteractiveRightClickOpensTheMenuAndInvokesThePick) {
     PostMessageW(frame, WM_KEYDOWN, key, 1);
     Sleep(100);
   }
-  EXPECT_TRUE(process.WaitForLine("clipboard: " + Narrow(b_), 20000));
+  EXPECT_TRUE(process.WaitForLine("clipboard: " + Narrow(b_), 20000)) << process.errors();
   PostMessageW(frame, WM_CLOSE, 0, 0);
   EXPECT_EQ(process.Wait(20000), 0u);
   std::vector<std::string> lines = process.lines();

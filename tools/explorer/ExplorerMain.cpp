@@ -173,6 +173,7 @@ int RunInteractive(FolderWindow& window) {
     }
     window.SetMenuMessageHook(nullptr);
   });
+  window.Show();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (window.view() && window.view()->TranslateAccelerator(&message) == S_OK) continue;
@@ -224,7 +225,12 @@ int wmain(int argc, wchar_t** argv) {
     if (!window.Open(WindowsPath(options.folder), error)) return Fail(error);
     if (!options.select.empty() && !window.Select(options.select, error)) return Fail(error);
     WindowWatch watch({window.frame()});
-    result = options.Scripted() ? RunScripted(options, window, watch) : RunInteractive(window);
+    if (options.Scripted()) {
+      window.Show();
+      result = RunScripted(options, window, watch);
+    } else {
+      result = RunInteractive(window);
+    }
   }
   return result;
 }

@@ -116,14 +116,16 @@ bool FolderWindow::Open(const std::wstring& requested, std::wstring& error) {
     return false;
   }
   site_.SetWindow(frame_);
-  if (!Show(std::move(pidl), error)) return false;
+  return CreateView(std::move(pidl), error);
+}
+
+void FolderWindow::Show() {
   ShowWindow(frame_, SW_SHOWNORMAL);
   UpdateWindow(frame_);
   PumpMessages();
-  return true;
 }
 
-bool FolderWindow::Show(UniquePidl pidl, std::wstring& error) {
+bool FolderWindow::CreateView(UniquePidl pidl, std::wstring& error) {
   ComPtr<IShellFolder> desktop, folder;
   HRESULT hr = SHGetDesktopFolder(desktop.put());
   if (SUCCEEDED(hr)) {

@@ -20,7 +20,10 @@ class FolderWindow {
   FolderWindow(const FolderWindow&) = delete;
   FolderWindow& operator=(const FolderWindow&) = delete;
 
+  // Opens the folder in a frame that stays hidden until Show, so that a user (or a test) can click only
+  // once the selection is made and the handlers of clicks are in place.
   bool Open(const std::wstring& path, std::wstring& error);
+  void Show();
 
   HWND frame() const { return frame_; }
   IShellView* view() const { return view_.get(); }
@@ -50,7 +53,7 @@ class FolderWindow {
   void QuitOnClose(bool quit) { quitOnClose_ = quit; }
 
  private:
-  bool Show(UniquePidl pidl, std::wstring& error);
+  bool CreateView(UniquePidl pidl, std::wstring& error);
   std::vector<UniquePidl> AllItems() const;
   bool HandleViewContextMenu(LPARAM position);
   static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -1,5 +1,6 @@
 #pragma once
-// Screenshots of what is on the screen, saved as PNG through GDI+ (started by the caller).
+// Screenshots of what is on the screen, saved as PNG through GDI+ (started by the caller). The test
+// programs save their window screenshots with it too.
 #include <windows.h>
 
 #include <string>
