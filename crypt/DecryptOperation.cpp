@@ -53,7 +53,9 @@ void FilesRefactor::DecryptList(OperationResult& result, const PathList& pathLis
     }
     return Overwrite::Yes;
   };
-  auto advance = [&] {
+  // The plain item is in place: it is what the user finds selected afterwards.
+  auto advance = [&](const std::wstring& target) {
+    result.outputs.push_back(target);
     ++decrypted;
     position += step;
     Report(BarPosition(position));
@@ -91,7 +93,7 @@ void FilesRefactor::DecryptList(OperationResult& result, const PathList& pathLis
       }
       if (!RenameFileOperation(owner, path, target, true, false).execute())
         return Unexpected(result, L"FilesRefactor::DecryptList: RenameFileOperation failed", items);
-      advance();
+      advance(target);
       continue;
     }
 
@@ -119,7 +121,7 @@ void FilesRefactor::DecryptList(OperationResult& result, const PathList& pathLis
     }
     if (!RenameFileOperation(owner, path, target, false, false).execute())
       return Unexpected(result, L"FilesRefactor::DecryptList: RenameFileOperation failed", items);
-    advance();
+    advance(target);
   }
 
   result.succeeded = decrypted;

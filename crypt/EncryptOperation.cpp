@@ -124,6 +124,7 @@ void FilesRefactor::EncryptList(OperationResult& result, const PathList& pathLis
       trace::Write(L"FilesRefactor::EncryptList: Unexpected error RenameFileOperation.execute()!");
       return result.Stop(status::Unexpected, kUnexpectedError, items);
     }
+    result.outputs.push_back(target);
     ++succeeded;
     position += step;
     Report(BarPosition(position));

@@ -67,6 +67,7 @@ TEST(Encrypt, ReplacesTheFileOrKeepsAPlainCopyBesideIt) {
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.kind, kind::Encrypt);
   EXPECT_EQ(result.succeeded, 1u);
+  EXPECT_EQ(result.outputs, PathList{gone + L".qxenc"});  // selected in the view afterwards
   EXPECT_EQ(Names(dir / L"gone"), std::vector<std::wstring>{L"a.txt.qxenc"});
   EXPECT_TRUE(IsEncryptionOf(gone + L".qxenc", "first secret"));
   ASSERT_EQ(yes.asked().size(), 1u);
@@ -78,6 +79,7 @@ TEST(Encrypt, ReplacesTheFileOrKeepsAPlainCopyBesideIt) {
 
   result = ops.Encrypt({kept}, false);
   EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.outputs, PathList{kept + L".qxenc"});  // not the plain copy
   // The plain file is back beside the encrypted one and no backup folder is left.
   EXPECT_EQ(Names(dir / L"kept"), (std::vector<std::wstring>{L"a.txt", L"a.txt.qxenc"}));
   EXPECT_EQ(ReadBytes(kept), "second secret");
@@ -105,6 +107,7 @@ TEST(EncryptAndDecrypt, AFolderTreeGoesToQxencAndBack) {
 
   OperationResult result = ops.Encrypt({dir / L"D"}, true);
   EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.outputs, PathList{dir / L"D.qxenc"});  // the selected item, not what lies inside it
   EXPECT_EQ(Names(dir.path()), std::vector<std::wstring>{L"D.qxenc"});
   EXPECT_EQ(Names(dir / L"D.qxenc"), (std::vector<std::wstring>{L"sub.qxenc", L"x.txt.qxenc"}));
   EXPECT_EQ(Names(dir / L"D.qxenc\\sub.qxenc"), std::vector<std::wstring>{L"y.txt.qxenc"});
@@ -117,6 +120,7 @@ TEST(EncryptAndDecrypt, AFolderTreeGoesToQxencAndBack) {
   result = ops.Decrypt({dir / L"D.qxenc"});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.kind, kind::Decrypt);
+  EXPECT_EQ(result.outputs, PathList{dir / L"D"});
   EXPECT_EQ(Names(dir.path()), std::vector<std::wstring>{L"D"});
   EXPECT_EQ(Names(dir / L"D"), (std::vector<std::wstring>{L"sub", L"x.txt"}));
   EXPECT_EQ(ReadBytes(dir / L"D\\x.txt"), "ex");
@@ -175,6 +179,7 @@ TEST(Decrypt, NamesAreMatchedAfterLoweringAndOthersOnlyTraced) {
   EXPECT_EQ(trace.Count("DecryptList: File doesn't exist: " + Narrow(dir / L"missing.qxenc")), 1);
   EXPECT_EQ(result.status, 0);  // skipped items write no status and show nothing
   EXPECT_EQ(result.succeeded, 1u);
+  EXPECT_EQ(result.outputs, PathList{dir / L"A.TXT"});
   EXPECT_TRUE(answers.asked().empty());
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include "RegisteredBrivane.h"
 #include "StandInProcess.h"
 #include "shellext/MenuContextReader.h"
 #include "shellext/MenuModel.h"
@@ -11,13 +12,8 @@
 
 namespace {
 
-class BrivaneMenu : public ::testing::Test {
+class BrivaneMenu : public RegisteredBrivane {
  protected:
-  static void SetUpTestSuite() { registered_ = Regsvr32(BrivanePath()) == 0; }
-  static void TearDownTestSuite() { Regsvr32(BrivanePath(), true); }
-
-  void SetUp() override { ASSERT_TRUE(registered_) << "regsvr32 " << Narrow(BrivanePath()) << " failed"; }
-
   std::wstring Folder() const { return L"--folder " + Quoted(dir_.path()); }
 
   // The menu that the menu model builds for the selection with the stored settings, printed as the
@@ -37,9 +33,7 @@ class BrivaneMenu : public ::testing::Test {
   }
 
   TempDir dir_;
-  static bool registered_;
 };
-bool BrivaneMenu::registered_ = false;
 
 std::wstring DesktopFolder() {
   wchar_t path[MAX_PATH] = {};

@@ -41,6 +41,16 @@ std::wstring BrivanePath() { return BuildFolder() + L"\\Brivane.dll"; }
 
 std::wstring Quoted(const std::wstring& argument) { return L"\"" + argument + L"\""; }
 
+std::wstring ScriptArgument(const std::wstring& file, const std::string& steps) {
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  if (handle != INVALID_HANDLE_VALUE) {
+    WriteFile(handle, steps.data(), DWORD(steps.size()), &written, nullptr);
+    CloseHandle(handle);
+  }
+  return L" --script " + Quoted(file);
+}
+
 ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments) {
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
   HANDLE outRead, outWrite, errRead, errWrite;

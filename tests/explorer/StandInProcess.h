@@ -61,6 +61,10 @@ DWORD Regsvr32(const std::wstring& module, bool unregister = false);
 // Quoting for a command line.
 std::wstring Quoted(const std::wstring& argument);
 
+// Writes the script (UTF-8 steps) to the file and returns the stand-in's argument for it,
+// " --script \"FILE\"".
+std::wstring ScriptArgument(const std::wstring& file, const std::string& steps);
+
 // The test handler, registered for the current user while this lives.
 class RegisteredTestHandler {
  public:

@@ -47,12 +47,7 @@ class StandIn : public ::testing::Test {
 
   // A script file in the scratch folder, as an argument.
   std::wstring Script(const std::string& text) {
-    std::wstring path = dir_ / (L"script" + std::to_wstring(++scripts_) + L".txt");
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, text.data(), DWORD(text.size()), &written, nullptr);
-    CloseHandle(file);
-    return L" --script " + Quoted(path);
+    return ScriptArgument(dir_ / (L"script" + std::to_wstring(++scripts_) + L".txt"), text);
   }
 
   std::optional<RegisteredTestHandler> handler_;
