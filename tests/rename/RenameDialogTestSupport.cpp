@@ -1,0 +1,62 @@
+#include "RenameDialogTestSupport.h"
+
+#include <commctrl.h>
+
+#include "resource.h"
+
+void Command(HWND dialog, int id) {
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void SetText(HWND dialog, int id, const std::wstring& text) {
+  SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+HWND FocusOf(HWND dialog) {
+  GUITHREADINFO info{sizeof info};
+  GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+  return info.hwndFocus;
+}
+
+bool Checked(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::vector<std::wstring> Rows(HWND dialog) {
+  HWND list = GetDlgItem(dialog, IDC_RENAME_ORDER);
+  std::vector<std::wstring> rows;
+  int count = ListView_GetItemCount(list);
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[300] = L"";
+    ListView_GetItemText(list, i, 0, text, 300);
+    rows.push_back(text);
+  }
+  return rows;
+}
+
+int SelectedRow(HWND dialog) { return ListView_GetNextItem(GetDlgItem(dialog, IDC_RENAME_ORDER), -1, LVNI_SELECTED); }
+
+void SelectRow(HWND dialog, int row) {
+  HWND list = GetDlgItem(dialog, IDC_RENAME_ORDER);
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+std::vector<std::wstring> ComboEntries(HWND dialog, int id) {
+  std::vector<std::wstring> entries;
+  int count = int(SendDlgItemMessageW(dialog, id, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[300] = L"";
+    if (SendDlgItemMessageW(dialog, id, CB_GETLBTEXTLEN, i, 0) < 300)
+      SendDlgItemMessageW(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    entries.push_back(text);
+  }
+  return entries;
+}
+
+void DriveThenClose(HWND window, const std::function<void(HWND)>& drive) {
+  drive(window);
+  // An operation may still run behind the hidden dialog; it ends the dialog itself.
+  for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < 30000;) Sleep(20);
+  if (IsWindow(window)) PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+}
