@@ -7,7 +7,6 @@
 
 #include <map>
 
-#include "RenameDialogTestSupport.h"
 #include "RenameTestSupport.h"
 #include "fileops/Prompt.h"
 #include "rename/NameRules.h"
@@ -19,6 +18,7 @@
 #include "rename/ZintRenameFindReplaceDialog.h"
 #include "rename/ZintRenameSameNameDialog.h"
 #include "rename/ZintRenameTruncateDialog.h"
+#include "support/DialogProbe.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestSupport.h"
 
@@ -126,7 +126,7 @@ TEST(RenameDialogs, AutonumberingNumbersTheRowsInTheOrderTheUserArranged) {
 
   INT_PTR answer = RunDriven(dialog, L"Brivane - Rename - Autonumbering", [&](HWND window) {
     HWND list = GetDlgItem(window, IDC_RENAME_ORDER);
-    initial = Rows(window);
+    initial = ListRows(window, IDC_RENAME_ORDER);
     startText = Text(window, IDC_RENAME_START_NUMBER);
     wchar_t column[64] = L"";
     LVCOLUMNW info{};
@@ -138,19 +138,19 @@ TEST(RenameDialogs, AutonumberingNumbersTheRowsInTheOrderTheUserArranged) {
     HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
     listHasIcons = images && ImageList_GetImageCount(images) == 4;
 
-    SelectRow(window, 0);
+    SelectListRow(window, IDC_RENAME_ORDER, 0);
     Command(window, IDC_RENAME_UP);
-    afterUpAtTop = Rows(window);
-    SelectRow(window, 2);  // b.txt up to the top
+    afterUpAtTop = ListRows(window, IDC_RENAME_ORDER);
+    SelectListRow(window, IDC_RENAME_ORDER, 2);  // b.txt up to the top
     Command(window, IDC_RENAME_UP);
     Command(window, IDC_RENAME_UP);
-    afterMoves = Rows(window);
-    selectedAfterMoves = SelectedRow(window);
+    afterMoves = ListRows(window, IDC_RENAME_ORDER);
+    selectedAfterMoves = SelectedListRow(window, IDC_RENAME_ORDER);
     listHasFocus = FocusOf(window) == list;
-    SelectRow(window, 3);
+    SelectListRow(window, IDC_RENAME_ORDER, 3);
     Command(window, IDC_RENAME_DOWN);
-    afterDownAtBottom = Rows(window);
-    SelectRow(window, 1);
+    afterDownAtBottom = ListRows(window, IDC_RENAME_ORDER);
+    SelectListRow(window, IDC_RENAME_ORDER, 1);
     Command(window, IDC_RENAME_DOWN);  // c.txt below a.JPG: b, a, c, Old.Photos
 
     SetText(window, IDC_RENAME_START_NUMBER, L"x");
@@ -222,7 +222,7 @@ TEST(RenameDialogs, AlphabetizeHandsTheOrderToTheWorkerBehindADeterminateBar) {
 
   INT_PTR answer = RunDriven(dialog, L"Brivane - Rename - Alphabetize", [&](HWND window) {
     g_handover.dialog = window;
-    SelectRow(window, 1);
+    SelectListRow(window, IDC_RENAME_ORDER, 1);
     Command(window, IDC_RENAME_UP);
     Click(window, IDOK);
   });
@@ -289,7 +289,7 @@ TEST(RenameDialogs, AlphabetizeWithAppendChecksItsAffixesAndLettersTheRows) {
     refused = prompt.asked();
     SetText(window, IDC_RENAME_POSTFIX, L"_y");
     preview = Text(window, IDC_RENAME_PREVIEW);
-    SelectRow(window, 0);
+    SelectListRow(window, IDC_RENAME_ORDER, 0);
     Command(window, IDC_RENAME_DOWN);
     Click(window, IDOK);
   });

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "RenameDialogTestSupport.h"
 #include "rename/ZintRenameAppendDialog.h"
 #include "rename/ZintRenameAutoAlphaAppendDialog.h"
 #include "rename/ZintRenameAutoNumAppendDialog.h"
@@ -11,6 +10,7 @@
 #include "rename/ZintRenameFindReplaceDialog.h"
 #include "rename/ZintRenameSameNameDialog.h"
 #include "rename/ZintRenameTruncateDialog.h"
+#include "support/DialogProbe.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
 
@@ -48,7 +48,7 @@ TEST(RenameScreenshots, Dialogs) {
   });
   CZintRenameAutoNumDialog autoNum(selection);
   Shoot(autoNum, L"Brivane - Rename - Autonumbering", L"autonumbering", [](HWND window) {
-    SelectRow(window, 2);
+    SelectListRow(window, IDC_RENAME_ORDER, 2);
     Command(window, IDC_RENAME_UP);
   });
   CZintRenameAutoNumAppendDialog autoNumAppend(selection);

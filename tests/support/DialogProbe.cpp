@@ -1,8 +1,6 @@
-#include "RenameDialogTestSupport.h"
+#include "support/DialogProbe.h"
 
 #include <commctrl.h>
-
-#include "resource.h"
 
 void Command(HWND dialog, int id) {
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
@@ -22,8 +20,8 @@ HWND FocusOf(HWND dialog) {
 
 bool Checked(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-std::vector<std::wstring> Rows(HWND dialog) {
-  HWND list = GetDlgItem(dialog, IDC_RENAME_ORDER);
+std::vector<std::wstring> ListRows(HWND dialog, int id) {
+  HWND list = GetDlgItem(dialog, id);
   std::vector<std::wstring> rows;
   int count = ListView_GetItemCount(list);
   for (int i = 0; i < count; ++i) {
@@ -34,10 +32,10 @@ std::vector<std::wstring> Rows(HWND dialog) {
   return rows;
 }
 
-int SelectedRow(HWND dialog) { return ListView_GetNextItem(GetDlgItem(dialog, IDC_RENAME_ORDER), -1, LVNI_SELECTED); }
+int SelectedListRow(HWND dialog, int id) { return ListView_GetNextItem(GetDlgItem(dialog, id), -1, LVNI_SELECTED); }
 
-void SelectRow(HWND dialog, int row) {
-  HWND list = GetDlgItem(dialog, IDC_RENAME_ORDER);
+void SelectListRow(HWND dialog, int id, int row) {
+  HWND list = GetDlgItem(dialog, id);
   ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Working the rename dialogs from a driver thread: their boxes, buttons, order list and focus.
+// Working a dialog from a driver thread: its boxes, buttons, lists and focus, read and set across threads.
 #include <windows.h>
 
 #include <functional>
@@ -22,10 +22,10 @@ std::wstring Text(HWND dialog, int id);
 HWND FocusOf(HWND dialog);
 bool Checked(HWND dialog, int id);
 
-// The texts of the order list's rows, top to bottom, and the selected row.
-std::vector<std::wstring> Rows(HWND dialog);
-int SelectedRow(HWND dialog);
-void SelectRow(HWND dialog, int row);
+// The texts of a list view's rows (first column), top to bottom; its selected row; selecting one row.
+std::vector<std::wstring> ListRows(HWND dialog, int id);
+int SelectedListRow(HWND dialog, int id);
+void SelectListRow(HWND dialog, int id, int row);
 // The combo box's entries.
 std::vector<std::wstring> ComboEntries(HWND dialog, int id);
 
