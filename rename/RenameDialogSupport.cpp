@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "fileops/Prompt.h"
 #include "rename/NameRules.h"
 #include "rename/RenameInput.h"
@@ -27,6 +29,18 @@ void ShowRenamePreview(const CDialogWindow& dialog, const std::wstring& after) {
 
 void RefuseFileName(const CDialogWindow& dialog) {
   Prompt(dialog.Handle(), rename_text::kInvalidFileName, rename_text::kFileNameValidation, 0);
+}
+
+bool TakeAffixes(const CDialogWindow& dialog, std::wstring& prefix, std::wstring& postfix) {
+  std::wstring newPrefix = dialog.ItemText(IDC_RENAME_PREFIX);
+  std::wstring newPostfix = dialog.ItemText(IDC_RENAME_POSTFIX);
+  if (!AreValidAffixes(newPrefix, newPostfix)) {
+    RefuseFileName(dialog);
+    return false;
+  }
+  prefix = std::move(newPrefix);
+  postfix = std::move(newPostfix);
+  return true;
 }
 
 void SetUpStartNumber(const CDialogWindow& dialog) {

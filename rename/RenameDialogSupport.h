@@ -21,6 +21,10 @@ void ShowRenamePreview(const CDialogWindow& dialog, const std::wstring& after);
 // "A file name cannot contain any of the following characters: ..." under "File Name Validation".
 void RefuseFileName(const CDialogWindow& dialog);
 
+// Reads the prefix (216) and the postfix (215) into the arguments when both are acceptable (each may be
+// empty); otherwise refuses them with the file-name message and leaves the arguments alone.
+bool TakeAffixes(const CDialogWindow& dialog, std::wstring& prefix, std::wstring& postfix);
+
 // The start number box (213) with its up-down (242): 0 to 32767, showing "1".
 void SetUpStartNumber(const CDialogWindow& dialog);
 // Reads the start number for a batch of count items. A text that is no number is refused with "Please

@@ -23,18 +23,9 @@ bool CZintRenameAppendDialog::OnCommand(int id, int code, HWND) {
     case IDC_RENAME_POSTFIX:
       if (code == EN_CHANGE) UpdatePreview();
       return true;
-    case IDOK: {
-      std::wstring prefix = ItemText(IDC_RENAME_PREFIX);
-      std::wstring postfix = ItemText(IDC_RENAME_POSTFIX);
-      if (!AreValidAffixes(prefix, postfix)) {
-        RefuseFileName(*this);
-        return true;
-      }
-      prefix_ = std::move(prefix);
-      postfix_ = std::move(postfix);
-      RunOperation(/*marquee=*/false);
+    case IDOK:
+      if (TakeAffixes(*this, prefix_, postfix_)) RunOperation(/*marquee=*/false);
       return true;
-    }
   }
   return false;
 }

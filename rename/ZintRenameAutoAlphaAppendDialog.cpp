@@ -24,19 +24,10 @@ bool CZintRenameAutoAlphaAppendDialog::OnCommand(int id, int code, HWND control)
     case IDC_RENAME_POSTFIX:
       if (code == EN_CHANGE) UpdatePreview();
       return true;
-    case IDOK: {
+    case IDOK:
       BuildOrderedList();
-      std::wstring prefix = ItemText(IDC_RENAME_PREFIX);
-      std::wstring postfix = ItemText(IDC_RENAME_POSTFIX);
-      if (!AreValidAffixes(prefix, postfix)) {
-        RefuseFileName(*this);
-        return true;
-      }
-      prefix_ = std::move(prefix);
-      postfix_ = std::move(postfix);
-      RunOperation(/*marquee=*/false);
+      if (TakeAffixes(*this, prefix_, postfix_)) RunOperation(/*marquee=*/false);
       return true;
-    }
   }
   return CZintOrderFilesDialog::OnCommand(id, code, control);
 }

@@ -27,20 +27,12 @@ bool CZintRenameAutoNumAppendDialog::OnCommand(int id, int code, HWND control) {
     case IDC_RENAME_START_NUMBER:
       if (code == EN_CHANGE) UpdatePreview();
       return true;
-    case IDOK: {
-      std::wstring postfix = ItemText(IDC_RENAME_POSTFIX);
-      std::wstring prefix = ItemText(IDC_RENAME_PREFIX);
+    case IDOK:
+      // The number is checked before the affixes: with both wrong, only the number is reported.
       BuildOrderedList();
-      if (!TakeStartNumber(*this, ordered_.size(), startNumber_)) return true;
-      if (!AreValidAffixes(prefix, postfix)) {
-        RefuseFileName(*this);
-        return true;
-      }
-      prefix_ = std::move(prefix);
-      postfix_ = std::move(postfix);
-      RunOperation(/*marquee=*/false);
+      if (TakeStartNumber(*this, ordered_.size(), startNumber_) && TakeAffixes(*this, prefix_, postfix_))
+        RunOperation(/*marquee=*/false);
       return true;
-    }
   }
   return CZintOrderFilesDialog::OnCommand(id, code, control);
 }

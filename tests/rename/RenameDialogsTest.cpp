@@ -21,6 +21,7 @@
 #include "support/DialogProbe.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestSupport.h"
+#include "support/WindowDriver.h"
 
 namespace {
 
@@ -62,20 +63,20 @@ TEST(RenameDialogs, FindAndReplaceRefusesEmptyAndUnusableTextsThenReplacesInTheS
   size_t afterEmptyFind = 0, afterBadFind = 0;
   bool focusOnFind = false, stillShown = false;
 
-  INT_PTR answer = RunDriven(dialog, L"Brivane - Rename - Find and Replace", [&](HWND window) {
+  INT_PTR answer = DriveModal(dialog, L"Brivane - Rename - Find and Replace", [&](HWND window) {
     EXPECT_EQ(Text(window, IDC_HEADING), L"Rename - Find and Replace");
     SetText(window, IDC_RENAME_REPLACE, L"_b");
-    Command(window, IDOK);
+    ClickNow(window, IDOK);
     afterEmptyFind = prompt.asked().size();
     focusOnFind = FocusOf(window) == GetDlgItem(window, IDC_RENAME_FIND);
 
     SetText(window, IDC_RENAME_FIND, L"a:b");
-    Command(window, IDOK);
+    ClickNow(window, IDOK);
     afterBadFind = prompt.asked().size();
 
     SetText(window, IDC_RENAME_FIND, L" a");     // a search text may begin with a space,
     SetText(window, IDC_RENAME_REPLACE, L" a");  // a replacement may not
-    Command(window, IDOK);
+    ClickNow(window, IDOK);
     stillShown = IsWindowVisible(window);
 
     SetText(window, IDC_RENAME_REPLACE, L"_b");
@@ -103,7 +104,7 @@ TEST(RenameDialogs, CancelChangesNothing) {
   TempDir dir;
   PathList files = MakeFiles(dir, {L"a.txt", L"b.txt"});
   CZintRenameAutoNumDialog dialog(files);
-  EXPECT_EQ(RunDriven(dialog, L"Brivane - Rename - Autonumbering", [](HWND window) { Click(window, IDCANCEL); }),
+  EXPECT_EQ(DriveModal(dialog, L"Brivane - Rename - Autonumbering", [](HWND window) { Click(window, IDCANCEL); }),
             IDCANCEL);
   EXPECT_EQ(NamesIn(dir.path()), (Names{L"a.txt", L"b.txt"}));
   EXPECT_TRUE(dialog.Result().outputs.empty());
@@ -124,7 +125,7 @@ TEST(RenameDialogs, AutonumberingNumbersTheRowsInTheOrderTheUserArranged) {
   int selectedAfterMoves = -1;
   bool listHasFocus = false, listHasIcons = false, numberKeptWhenTooLong = false;
 
-  INT_PTR answer = RunDriven(dialog, L"Brivane - Rename - Autonumbering", [&](HWND window) {
+  INT_PTR answer = DriveModal(dialog, L"Brivane - Rename - Autonumbering", [&](HWND window) {
     HWND list = GetDlgItem(window, IDC_RENAME_ORDER);
     initial = ListRows(window, IDC_RENAME_ORDER);
     startText = Text(window, IDC_RENAME_START_NUMBER);
@@ -139,27 +140,27 @@ TEST(RenameDialogs, AutonumberingNumbersTheRowsInTheOrderTheUserArranged) {
     listHasIcons = images && ImageList_GetImageCount(images) == 4;
 
     SelectListRow(window, IDC_RENAME_ORDER, 0);
-    Command(window, IDC_RENAME_UP);
+    ClickNow(window, IDC_RENAME_UP);
     afterUpAtTop = ListRows(window, IDC_RENAME_ORDER);
     SelectListRow(window, IDC_RENAME_ORDER, 2);  // b.txt up to the top
-    Command(window, IDC_RENAME_UP);
-    Command(window, IDC_RENAME_UP);
+    ClickNow(window, IDC_RENAME_UP);
+    ClickNow(window, IDC_RENAME_UP);
     afterMoves = ListRows(window, IDC_RENAME_ORDER);
     selectedAfterMoves = SelectedListRow(window, IDC_RENAME_ORDER);
     listHasFocus = FocusOf(window) == list;
     SelectListRow(window, IDC_RENAME_ORDER, 3);
-    Command(window, IDC_RENAME_DOWN);
+    ClickNow(window, IDC_RENAME_DOWN);
     afterDownAtBottom = ListRows(window, IDC_RENAME_ORDER);
     SelectListRow(window, IDC_RENAME_ORDER, 1);
-    Command(window, IDC_RENAME_DOWN);  // c.txt below a.JPG: b, a, c, Old.Photos
+    ClickNow(window, IDC_RENAME_DOWN);  // c.txt below a.JPG: b, a, c, Old.Photos
 
     SetText(window, IDC_RENAME_START_NUMBER, L"x");
-    Command(window, IDOK);
+    ClickNow(window, IDOK);
     afterNotANumber = prompt.asked().size();
     afterReset = Text(window, IDC_RENAME_START_NUMBER);
 
     SetText(window, IDC_RENAME_START_NUMBER, L"9999998");  // 9999998 .. 10000001 do not all fit
-    Command(window, IDOK);
+    ClickNow(window, IDOK);
     numberKeptWhenTooLong = Text(window, IDC_RENAME_START_NUMBER) == L"9999998";
 
     SetText(window, IDC_RENAME_START_NUMBER, L"007");
@@ -220,10 +221,10 @@ TEST(RenameDialogs, AlphabetizeHandsTheOrderToTheWorkerBehindADeterminateBar) {
   SetPromptHook(AnswerYesAndLook);
   g_handover = {};
 
-  INT_PTR answer = RunDriven(dialog, L"Brivane - Rename - Alphabetize", [&](HWND window) {
+  INT_PTR answer = DriveModal(dialog, L"Brivane - Rename - Alphabetize", [&](HWND window) {
     g_handover.dialog = window;
     SelectListRow(window, IDC_RENAME_ORDER, 1);
-    Command(window, IDC_RENAME_UP);
+    ClickNow(window, IDC_RENAME_UP);
     Click(window, IDOK);
   });
   SetPromptHook(previous);
@@ -248,13 +249,13 @@ TEST(RenameDialogs, AppendPreviewsTheSampleAndAcceptsEmptyAffixes) {
   {
     CZintRenameAppendDialog dialog(files);
     ScriptedPrompt prompt({}, IDOK);
-    INT_PTR answer = RunDriven(dialog, L"Brivane - Rename - Append", [&](HWND window) {
+    INT_PTR answer = DriveModal(dialog, L"Brivane - Rename - Append", [&](HWND window) {
       initial = Text(window, IDC_RENAME_PREVIEW);
       SetText(window, IDC_RENAME_PREFIX, L"x_");
       SetText(window, IDC_RENAME_POSTFIX, L"_y");
       typed = Text(window, IDC_RENAME_PREVIEW);
       SetText(window, IDC_RENAME_PREFIX, L" x");
-      Command(window, IDOK);
+      ClickNow(window, IDOK);
       refused = prompt.asked();
       SetText(window, IDC_RENAME_PREFIX, L"x_");
       Click(window, IDOK);
@@ -269,7 +270,7 @@ TEST(RenameDialogs, AppendPreviewsTheSampleAndAcceptsEmptyAffixes) {
   // Both empty: every item keeps its stem, its extension lowered.
   CZintRenameAppendDialog dialog({dir / L"x_Beach_y.jpg", dir / L"x_notes_y"});
   ScriptedPrompt prompt({}, IDOK);
-  EXPECT_EQ(RunDriven(dialog, L"Brivane - Rename - Append", [](HWND window) { Click(window, IDOK); }), IDOK);
+  EXPECT_EQ(DriveModal(dialog, L"Brivane - Rename - Append", [](HWND window) { Click(window, IDOK); }), IDOK);
   EXPECT_TRUE(prompt.asked().empty());
   EXPECT_EQ(dialog.Result().status, status::Success);
 }
@@ -282,15 +283,15 @@ TEST(RenameDialogs, AlphabetizeWithAppendChecksItsAffixesAndLettersTheRows) {
   std::wstring preview;
   std::vector<AskedQuestion> refused;
 
-  INT_PTR answer = RunDriven(dialog, L"Brivane - Rename - Alphabetize with Append", [&](HWND window) {
+  INT_PTR answer = DriveModal(dialog, L"Brivane - Rename - Alphabetize with Append", [&](HWND window) {
     SetText(window, IDC_RENAME_PREFIX, L"x_");
     SetText(window, IDC_RENAME_POSTFIX, L"a|b");
-    Command(window, IDOK);
+    ClickNow(window, IDOK);
     refused = prompt.asked();
     SetText(window, IDC_RENAME_POSTFIX, L"_y");
     preview = Text(window, IDC_RENAME_PREVIEW);
     SelectListRow(window, IDC_RENAME_ORDER, 0);
-    Command(window, IDC_RENAME_DOWN);
+    ClickNow(window, IDC_RENAME_DOWN);
     Click(window, IDOK);
   });
 
@@ -311,7 +312,7 @@ TEST(RenameDialogs, AutonumberingWithAppendReadsTheNumberFirstAndAcceptsANegativ
   std::wstring initial, typed, afterReset;
   size_t afterTwoFaults = 0;
 
-  INT_PTR answer = RunDriven(dialog, L"Brivane - Rename - Autonumbering with Append", [&](HWND window) {
+  INT_PTR answer = DriveModal(dialog, L"Brivane - Rename - Autonumbering with Append", [&](HWND window) {
     initial = Text(window, IDC_RENAME_PREVIEW);
     SetText(window, IDC_RENAME_PREFIX, L"img");
     SetText(window, IDC_RENAME_START_NUMBER, L"7");
@@ -319,10 +320,10 @@ TEST(RenameDialogs, AutonumberingWithAppendReadsTheNumberFirstAndAcceptsANegativ
 
     SetText(window, IDC_RENAME_POSTFIX, L" b");
     SetText(window, IDC_RENAME_START_NUMBER, L"seven");
-    Command(window, IDOK);  // two faults: only the number is reported
+    ClickNow(window, IDOK);  // two faults: only the number is reported
     afterTwoFaults = prompt.asked().size();
     afterReset = Text(window, IDC_RENAME_PREVIEW);
-    Command(window, IDOK);
+    ClickNow(window, IDOK);
 
     SetText(window, IDC_RENAME_POSTFIX, L"");
     SetText(window, IDC_RENAME_START_NUMBER, L"-3");
@@ -347,7 +348,7 @@ TEST(RenameDialogs, MakeAllSameNameOffersTheNamesAndGivesTheChosenStem) {
   Names entries;
   int initiallySelected = -1;
 
-  INT_PTR answer = RunDriven(dialog, L"Brivane - Rename - Make All Same Name", [&](HWND window) {
+  INT_PTR answer = DriveModal(dialog, L"Brivane - Rename - Make All Same Name", [&](HWND window) {
     entries = ComboEntries(window, IDC_RENAME_NAME_GIVER);
     initiallySelected = int(SendDlgItemMessageW(window, IDC_RENAME_NAME_GIVER, CB_GETCURSEL, 0, 0));
     SendDlgItemMessageW(window, IDC_RENAME_NAME_GIVER, CB_SETCURSEL, 1, 0);
@@ -370,7 +371,7 @@ TEST(RenameDialogs, TruncateBeepsAtACountThatIsNoNumberAndPreviewsEachChoice) {
   std::wstring initial, beginningWithExtension, tooMany;
   bool endChosen = false, focusOnCount = false, stillShown = false;
 
-  INT_PTR answer = RunDriven(dialog, L"Brivane - Rename - Truncate", [&](HWND window) {
+  INT_PTR answer = DriveModal(dialog, L"Brivane - Rename - Truncate", [&](HWND window) {
     initial = Text(window, IDC_RENAME_PREVIEW);
     endChosen = Checked(window, IDC_TRUNCATE_FROM_END) && !Checked(window, IDC_TRUNCATE_FROM_BEGINNING);
     SetText(window, IDC_TRUNCATE_COUNT, L"2");
@@ -381,7 +382,7 @@ TEST(RenameDialogs, TruncateBeepsAtACountThatIsNoNumberAndPreviewsEachChoice) {
     tooMany = Text(window, IDC_RENAME_PREVIEW);
 
     SetText(window, IDC_TRUNCATE_COUNT, L"two");
-    Command(window, IDOK);
+    ClickNow(window, IDOK);
     focusOnCount = FocusOf(window) == GetDlgItem(window, IDC_TRUNCATE_COUNT);
     stillShown = IsWindowVisible(window);
 

@@ -13,6 +13,7 @@
 #include "support/DialogProbe.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
+#include "support/WindowDriver.h"
 
 namespace {
 
@@ -29,14 +30,14 @@ template <class Dialog>
 void Shoot(Dialog& dialog, const std::wstring& caption, const std::wstring& name,
            const std::function<void(HWND)>& fill = nullptr) {
   std::wstring file = ScreenshotFolder() + L"\\rename-" + name + L".png";
-  RunDriven(dialog, caption, [&](HWND window) {
+  DriveModal(dialog, caption, [&](HWND window) {
     if (fill) fill(window);
     EXPECT_TRUE(SaveWindowPng(window, file)) << Narrow(file);
     Click(window, IDCANCEL);
   });
 }
 
-TEST(RenameScreenshots, Dialogs) {
+TEST(Screenshots, RenameDialogs) {
   if (ScreenshotFolder().empty()) GTEST_SKIP() << "BRIVANE_SHOTS not set";
   TempDir dir;
   PathList selection = SampleSelection(dir);
@@ -49,7 +50,7 @@ TEST(RenameScreenshots, Dialogs) {
   CZintRenameAutoNumDialog autoNum(selection);
   Shoot(autoNum, L"Brivane - Rename - Autonumbering", L"autonumbering", [](HWND window) {
     SelectListRow(window, IDC_RENAME_ORDER, 2);
-    Command(window, IDC_RENAME_UP);
+    ClickNow(window, IDC_RENAME_UP);
   });
   CZintRenameAutoNumAppendDialog autoNumAppend(selection);
   Shoot(autoNumAppend, L"Brivane - Rename - Autonumbering with Append", L"autonumbering-append", [](HWND window) {
@@ -77,7 +78,7 @@ TEST(RenameScreenshots, Dialogs) {
   // The refusal of a start number whose numbers would not fit, in the program's message box.
   CZintRenameAutoNumDialog refusing(selection);
   std::wstring file = ScreenshotFolder() + L"\\rename-number-field-message.png";
-  RunDriven(refusing, L"Brivane - Rename - Autonumbering", [&](HWND window) {
+  DriveModal(refusing, L"Brivane - Rename - Autonumbering", [&](HWND window) {
     SetText(window, IDC_RENAME_START_NUMBER, L"9999999");
     Click(window, IDOK);
     HWND box = WaitForWindow(GetWindowThreadProcessId(window, nullptr), L"Brivane - Rename");

@@ -21,7 +21,10 @@ class ShellExtRenameTest : public ShellExtFixture {
   // Invokes the entry while drive works the window with the caption; false when no such window opened.
   bool InvokeDriving(const std::wstring& entry, const std::wstring& caption, const std::function<void(HWND)>& drive,
                      HWND owner = nullptr) {
-    WindowDriver driver(caption, [&](HWND window) { DriveThenClose(window, drive); });
+    WindowDriver driver(caption, [&](HWND window) {
+      drive(window);
+      CloseIfLeftOpen(window);
+    });
     EXPECT_EQ(Invoke(OffsetOf(entry), owner), S_OK) << Narrow(entry);
     driver.join();
     return driver.found();
@@ -76,7 +79,7 @@ TEST_F(ShellExtRenameTest, AutonumberingRenamesInTheArrangedOrderAndSelectsTheRe
   EXPECT_TRUE(InvokeDriving(L"Autonumbering", L"Brivane - Rename - Autonumbering", [&](HWND window) {
     rows = ListRows(window, IDC_RENAME_ORDER);
     SelectListRow(window, IDC_RENAME_ORDER, 2);
-    Command(window, IDC_RENAME_UP);  // a, c, b
+    ClickNow(window, IDC_RENAME_UP);  // a, c, b
     SetText(window, IDC_RENAME_START_NUMBER, L"5");
     Click(window, IDOK);
   }, host.Window()));

@@ -2,9 +2,7 @@
 
 #include <commctrl.h>
 
-void Command(HWND dialog, int id) {
-  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
+#include "support/WindowDriver.h"
 
 void SetText(HWND dialog, int id, const std::wstring& text) {
   SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -50,11 +48,4 @@ std::vector<std::wstring> ComboEntries(HWND dialog, int id) {
     entries.push_back(text);
   }
   return entries;
-}
-
-void DriveThenClose(HWND window, const std::function<void(HWND)>& drive) {
-  drive(window);
-  // An operation may still run behind the hidden dialog; it ends the dialog itself.
-  for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < 30000;) Sleep(20);
-  if (IsWindow(window)) PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
 }
