@@ -1,6 +1,7 @@
 #pragma once
 // Owners for the Win32 handles the system holds, each released exactly once.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -53,5 +54,6 @@ BRIVANE_HANDLE_TRAITS(UniqueKernelHandle, HANDLE, nullptr, CloseHandle(h))
 BRIVANE_HANDLE_TRAITS(UniqueMenu, HMENU, nullptr, DestroyMenu(h))
 BRIVANE_HANDLE_TRAITS(UniqueGlobal, HGLOBAL, nullptr, GlobalFree(h))
 BRIVANE_HANDLE_TRAITS(UniqueWindowDc, HDC, nullptr, DeleteDC(h))
+BRIVANE_HANDLE_TRAITS(UniqueImageList, HIMAGELIST, nullptr, ImageList_Destroy(h))
 
 #undef BRIVANE_HANDLE_TRAITS

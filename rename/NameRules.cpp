@@ -10,6 +10,16 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& stem, cons
   return folder + L"\\" + JoinName(stem, extension);
 }
 
+std::optional<std::wstring> TruncatedName(const PathParts& parts, int32_t count, bool fromBeginning,
+                                          bool includeExtension) {
+  const std::wstring& whole = includeExtension ? parts.name : parts.title;
+  uint64_t cut = uint64_t(int64_t(count));
+  if (uint64_t(whole.size()) <= cut) return std::nullopt;
+  std::wstring name = fromBeginning ? whole.substr(size_t(cut)) : whole.substr(0, whole.size() - size_t(cut));
+  if (!includeExtension && !parts.extension.empty()) name += L"." + parts.extension;
+  return name;
+}
+
 std::wstring NumberText(int32_t value) {
   // Widened so that the most negative value has a magnitude too.
   return std::to_wstring(int64_t(value));

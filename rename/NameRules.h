@@ -3,13 +3,23 @@
 // file system can take.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "fileops/FileMachine.h"
 
 // stem.extension, or the stem alone when the extension is empty.
 std::wstring JoinName(const std::wstring& stem, const std::wstring& extension);
 // folder\stem.extension, or folder\stem when the extension is empty.
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& stem, const std::wstring& extension);
+
+// The name truncation gives an item: count characters cut from the beginning or the end of the stem (the
+// lowered extension put back), or of the whole name as it stands. Nothing when the cut would leave no
+// character: the item keeps its name. The count is widened with its sign and compared unsigned, so a
+// negative count never cuts anything.
+std::optional<std::wstring> TruncatedName(const PathParts& parts, int32_t count, bool fromBeginning,
+                                          bool includeExtension);
 
 // Signed decimal: no leading zeros, no fill, a minus sign for negative values.
 std::wstring NumberText(int32_t value);

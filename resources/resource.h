@@ -44,6 +44,32 @@
 #define IDC_DIALOG_ICON 2001
 #define IDC_ABOUT_PRODUCT_NAME 2002
 
+// Rename dialogs (rename/): templates and their controls.
+#define IDD_RENAME_FIND_REPLACE 540
+#define IDD_RENAME_AUTONUM 541
+#define IDD_RENAME_ALPHABETIZE 542
+#define IDD_RENAME_APPEND 543
+#define IDD_RENAME_AUTONUM_APPEND 544
+#define IDD_RENAME_ALPHABETIZE_APPEND 545
+#define IDD_RENAME_SAME_NAME 546
+#define IDD_RENAME_TRUNCATE 547
+#define IDC_RENAME_UP 208
+#define IDC_RENAME_DOWN 209
+#define IDC_RENAME_START_NUMBER 213
+#define IDC_RENAME_POSTFIX 215
+#define IDC_RENAME_PREFIX 216
+#define IDC_RENAME_FIND 217
+#define IDC_RENAME_REPLACE 218
+#define IDC_RENAME_NAME_GIVER 220
+#define IDC_RENAME_START_SPIN 242
+#define IDC_RENAME_ORDER 263
+#define IDC_RENAME_PREVIEW 277
+#define IDC_TRUNCATE_FROM_BEGINNING 292
+#define IDC_TRUNCATE_FROM_END 294
+#define IDC_TRUNCATE_INCLUDE_EXTENSION 295
+#define IDC_TRUNCATE_COUNT_SPIN 296
+#define IDC_TRUNCATE_COUNT 308
+
 // Registration (linked into Brivane.dll only, resources/registration.rc): the registrar scripts for
 // the AppID and the shell-extension class, and the class's localized name.
 #define IDR_BRIVANE 101

@@ -4,6 +4,14 @@
 #include "fileops/Prompt.h"
 #include "fileops/Trace.h"
 #include "fileops/ZintSplitDialog.h"
+#include "rename/ZintRenameAppendDialog.h"
+#include "rename/ZintRenameAutoAlphaAppendDialog.h"
+#include "rename/ZintRenameAutoAlphaDialog.h"
+#include "rename/ZintRenameAutoNumAppendDialog.h"
+#include "rename/ZintRenameAutoNumDialog.h"
+#include "rename/ZintRenameFindReplaceDialog.h"
+#include "rename/ZintRenameSameNameDialog.h"
+#include "rename/ZintRenameTruncateDialog.h"
 #include "shellext/BrivaneShellExt.h"
 #include "shellext/Clipboard.h"
 #include "shellext/HelpContents.h"
@@ -64,6 +72,30 @@ HRESULT CBrivaneShellExt::Dispatch(CommandId command, const CMINVOKECOMMANDINFO&
       return S_OK;
     case cmd::Join:
       RunDirect(info.hwnd);
+      return S_OK;
+    case cmd::RenameFindReplace:
+      RunFeatureDialog<CZintRenameFindReplaceDialog>(info.hwnd);
+      return S_OK;
+    case cmd::RenameAutoNum:
+      RunFeatureDialog<CZintRenameAutoNumDialog>(info.hwnd);
+      return S_OK;
+    case cmd::RenameAlphabetize:
+      RunFeatureDialog<CZintRenameAutoAlphaDialog>(info.hwnd);
+      return S_OK;
+    case cmd::RenameAppend:
+      RunFeatureDialog<CZintRenameAppendDialog>(info.hwnd);
+      return S_OK;
+    case cmd::RenameAutoNumAppend:
+      RunFeatureDialog<CZintRenameAutoNumAppendDialog>(info.hwnd);
+      return S_OK;
+    case cmd::RenameAlphabetizeAppend:
+      RunFeatureDialog<CZintRenameAutoAlphaAppendDialog>(info.hwnd);
+      return S_OK;
+    case cmd::RenameSameName:
+      RunFeatureDialog<CZintRenameSameNameDialog>(info.hwnd);
+      return S_OK;
+    case cmd::RenameTruncate:
+      RunFeatureDialog<CZintRenameTruncateDialog>(info.hwnd);
       return S_OK;
     case cmd::About:
       ShowDialog<CZintAboutDialog>(info.hwnd);

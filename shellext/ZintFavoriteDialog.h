@@ -12,13 +12,6 @@
 #include "shellext/FavoritesEditor.h"
 #include "ui/ZintBaseDialog.h"
 
-struct ImageListTraits {
-  static HIMAGELIST Invalid() { return nullptr; }
-  static bool Valid(HIMAGELIST list) { return list != nullptr; }
-  static void Close(HIMAGELIST list) { ImageList_Destroy(list); }
-};
-using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
-
 class CZintFavoriteDialog : public CZintBaseDialog<CZintFavoriteDialog> {
  public:
   enum { IDD = IDD_MANAGE_FAVORITES };

@@ -110,4 +110,29 @@ TEST_F(BrivaneMenu, InvertSelectionSelectsTheOthers) {
   EXPECT_EQ(run.LineStarting("clipboard: "), "");
 }
 
+// The whole way a user goes: the selection in the view, the Rename submenu, the order arranged in the
+// dialog, the files renamed in that order and standing selected in the view afterwards.
+TEST_F(BrivaneMenu, AutonumberingRenamesTheSelectionInTheArrangedOrderAndSelectsIt) {
+  for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.txt", L"other.txt"}) dir_.File(name, Narrow(name));
+  TempDir scripts;
+  std::wstring script = scripts.File(L"autonumbering.txt",
+                                     "window Brivane - Rename - Autonumbering\n"
+                                     "set 213 5\n"
+                                     "# c.txt, the third row, up above b.txt\n"
+                                     "select 263 2\n"
+                                     "click 208\n"
+                                     "click IDOK\n");
+  StandInRun run = RunStandIn(Folder() + L" --select \"a.txt;b.txt;c.txt\" --invoke \"Brivane>Rename>Autonumbering\"" +
+                              L" --script " + Quoted(script));
+  EXPECT_EQ(run.exitCode, 0u) << run.errors;
+  EXPECT_TRUE(run.Has("window: Brivane - Rename - Autonumbering"));
+  EXPECT_TRUE(run.Has("invoke: S_OK"));
+  EXPECT_EQ(ReadBytes(dir_ / L"5.txt"), "a.txt");
+  EXPECT_EQ(ReadBytes(dir_ / L"6.txt"), "c.txt");
+  EXPECT_EQ(ReadBytes(dir_ / L"7.txt"), "b.txt");
+  EXPECT_EQ(ReadBytes(dir_ / L"other.txt"), "other.txt");
+  EXPECT_FALSE(Exists(dir_ / L"a.txt") || Exists(dir_ / L"b.txt") || Exists(dir_ / L"c.txt"));
+  EXPECT_EQ(run.LineStarting("selected: "), "selected: 5.txt;6.txt;7.txt");
+}
+
 }  // namespace

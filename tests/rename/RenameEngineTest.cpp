@@ -6,10 +6,10 @@
 #include <map>
 
 #include "RenameTestSupport.h"
-#include "ScriptedPrompt.h"
 #include "atl/Handles.h"
 #include "fileops/FilesRefactor.h"
 #include "rename/FilesRenamerStyles.h"
+#include "support/ScriptedPrompt.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -47,7 +47,7 @@ class ListedRenamer : public FilesRenamer {
 TEST(RenameEngine, ExchangesNamesInsideTheBatchWithoutAQuestion) {
   TempDir dir;
   std::wstring one = dir.File(L"1.txt", "one"), two = dir.File(L"2.txt", "two");
-  ScriptedPrompt prompt;
+  ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
   FilesRefactor().RenameAutonumber(result, {two, one}, 1);  // the user put 2.txt first
 
@@ -77,7 +77,7 @@ TEST(RenameEngine, AnItemDeletedAfterSelectionCountsAsFailedAndTheOthersAreRenam
   TempDir dir;
   std::wstring a = dir.File(L"a.txt", "a"), c = dir.File(L"c.txt", "c");
   TraceCapture trace;
-  ScriptedPrompt prompt;
+  ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
   FilesRefactor().RenameAppend(result, {a, dir / L"gone.txt", c}, L"x_", L"");
 
@@ -99,7 +99,7 @@ TEST(RenameEngine, ANameTakenOutsideTheBatchIsReplacedOnlyOnYes) {
 
   // No: every item is back under its own name and nothing outside the batch is touched.
   {
-    ScriptedPrompt prompt({IDNO});
+    ScriptedPrompt prompt({IDNO}, IDCANCEL);
     OperationResult result;
     result.outputs = {L"untouched"};
     ListedRenamer renamer({a, b}, names);
@@ -119,7 +119,7 @@ TEST(RenameEngine, ANameTakenOutsideTheBatchIsReplacedOnlyOnYes) {
   }
   // Yes: the blocking file goes to the recycle bin and the batch is renamed.
   {
-    ScriptedPrompt prompt({IDYES});
+    ScriptedPrompt prompt({IDYES}, IDCANCEL);
     OperationResult result;
     ListedRenamer renamer({a, b}, names);
     renamer.Rename(result);
@@ -156,7 +156,7 @@ TEST(RenameEngine, AnItemThatCannotTakeItsNameGoesBackAndLaterItemsStillGetTheir
   ListedRenamer renamer({a, b, c}, {{L"a.txt", L"A1.txt"}, {L"b.txt", L"B1.txt"}, {L"c.txt", L"C1.txt"}});
   // Another program takes b's new name between the phases.
   renamer.afterNaming = [&](ListedRenamer&) { dir.File(L"B1.txt", "other"); };
-  ScriptedPrompt prompt;
+  ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
   renamer.Rename(result);
 
@@ -177,7 +177,7 @@ TEST(RenameEngine, ItemsWantingOneNameNeverCollide) {
   TempDir dir;
   // Find "1", replace "2": a2.txt keeps its name, so a1.txt cannot take it.
   std::wstring a1 = dir.File(L"a1.txt", "1"), a2 = dir.File(L"a2.txt", "2");
-  ScriptedPrompt prompt;
+  ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
   FilesRefactor().RenameFindReplace(result, {a1, a2}, L"1", L"2");
   EXPECT_EQ(result.status, 3);
@@ -210,7 +210,7 @@ TEST(RenameEngine, AFailureWhileMovingAsideBringsEveryItemBack) {
   ASSERT_EQ(deep.size(), 250u);
   std::wstring tight = dir.File(deep.substr(dir.path().size() + 1) + L"\\t", "t");  // 252 characters
   TraceCapture trace;
-  ScriptedPrompt prompt;
+  ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
   FilesRefactor().RenameAutonumber(result, {a, b, tight}, 1);
 
@@ -232,7 +232,7 @@ TEST(RenameEngine, ABlockingItemThatCannotBeDeletedBringsEveryItemBack) {
   std::wstring blocker = dir.File(L"1.txt", "outside");
   UniqueFile held(CreateFileW(blocker.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(held);
-  ScriptedPrompt prompt({IDYES});
+  ScriptedPrompt prompt({IDYES}, IDCANCEL);
   OperationResult result;
   FilesRefactor().RenameAutonumber(result, {a, b}, 1);
 
@@ -252,7 +252,7 @@ TEST(RenameEngine, NamesTheFileSystemCannotTakeKeepTheItemAndCountIt) {
   ASSERT_EQ(longName.size(), 255u);
   std::wstring item = dir.File(longName.substr(dir.path().size() + 1), "long");
   std::wstring shortItem = dir.File(L"s.txt", "short");
-  ScriptedPrompt prompt;
+  ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
   FilesRefactor().RenameAppend(result, {item, shortItem}, L"", L"_12345");
   EXPECT_EQ(result.status, 3);
@@ -280,7 +280,7 @@ TEST(RenameEngine, NamesTheFileSystemCannotTakeKeepTheItemAndCountIt) {
 TEST(RenameEngine, AnItemInsideASelectedFolderTravelsWithIt) {
   TempDir dir;
   std::wstring folder = dir.Folder(L"box"), inner = dir.File(L"box\\in.txt", "in");
-  ScriptedPrompt prompt;
+  ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
   FilesRefactor().RenameAppend(result, {inner, folder}, L"x_", L"");
   EXPECT_EQ(result.status, 3);
@@ -290,7 +290,7 @@ TEST(RenameEngine, AnItemInsideASelectedFolderTravelsWithIt) {
 }
 
 TEST(RenameEngine, AnEmptySelectionSucceedsWithNothingDone) {
-  ScriptedPrompt prompt;
+  ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
   result.status = 99;
   FilesRefactor().RenameAlphabetize(result, {});
@@ -306,7 +306,7 @@ TEST(RenameEngine, MakeSameNameListsTheNameGivingFileWhateverTheOutcome) {
   TempDir dir;
   std::wstring giver = dir.File(L"IMG_1.JPG", "giver"), other = dir.File(L"IMG_2.JPG", "other");
   std::wstring note = dir.File(L"note.txt", "note");
-  ScriptedPrompt prompt;
+  ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
   FilesRefactor().RenameMakeSameName(result, {other, note}, giver);
   // IMG_2.JPG would become IMG_1.jpg, which is the name-giving file itself: it keeps its name, unasked.

@@ -80,6 +80,11 @@ AnsweredBox AnswerMessageBox(const std::wstring& caption, int button) {
   return seen;
 }
 
+void CloseIfLeftOpen(HWND window, DWORD waitMs) {
+  for (DWORD start = GetTickCount(); IsWindow(window) && GetTickCount() - start < waitMs;) Sleep(20);
+  if (IsWindow(window)) PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+}
+
 WindowDriver::WindowDriver(std::wstring caption, std::function<void(HWND)> drive, DWORD timeoutMs) {
   DWORD owner = GetCurrentThreadId();
   thread_ = std::thread([this, owner, caption = std::move(caption), drive = std::move(drive), timeoutMs] {

@@ -52,10 +52,18 @@ class WindowDriver {
   std::thread thread_;
 };
 
+// For the end of a drive: waits for the window to close (an operation may still run behind it) and
+// cancels it when it is still there after the wait, so that a test that left it open fails instead of
+// hanging.
+void CloseIfLeftOpen(HWND window, DWORD waitMs = 30000);
+
 // Runs the dialog modally while drive(window) works it from the driver thread; returns DoModal's answer.
 template <class Dialog>
 INT_PTR DriveModal(Dialog& dialog, const std::wstring& caption, std::function<void(HWND)> drive) {
-  WindowDriver driver(caption, std::move(drive));
+  WindowDriver driver(caption, [drive = std::move(drive)](HWND window) {
+    drive(window);
+    CloseIfLeftOpen(window);
+  });
   INT_PTR answer = dialog.DoModal(nullptr);
   driver.join();
   return answer;
