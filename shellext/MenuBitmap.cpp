@@ -40,6 +40,34 @@ bool ReadAlphaPixels(HICON icon, std::vector<uint32_t>& pixels, int& width) {
   return false;
 }
 
+#pragma pack(push, 2)
+struct GroupEntry {
+  BYTE width, height, colors, reserved;
+  WORD planes, bits;
+  DWORD bytes;
+  WORD id;
+};
+#pragma pack(pop)
+
+// The resource number of the group's only 16x16 image, which any choice of LoadImageW for that size
+// must take; -1 when there are several or none (the platform then chooses, which costs a display query).
+int SoleMenuSizedImage(const BYTE* directory, DWORD size) {
+  constexpr DWORD kHeader = 3 * sizeof(WORD);
+  if (size < kHeader) return -1;
+  WORD count;
+  std::memcpy(&count, directory + 2 * sizeof(WORD), sizeof count);
+  if (size < kHeader + DWORD(count) * sizeof(GroupEntry)) return -1;
+  int found = -1;
+  for (WORD i = 0; i < count; ++i) {
+    GroupEntry entry;
+    std::memcpy(&entry, directory + kHeader + i * sizeof(GroupEntry), sizeof entry);
+    if (entry.width != kMenuBitmapSize || entry.height != kMenuBitmapSize) continue;
+    if (found >= 0) return -1;
+    found = entry.id;
+  }
+  return found;
+}
+
 // GDI+'s conversion of straight to premultiplied alpha: each colour times alpha / 255, rounded.
 BYTE Premultiply(BYTE color, BYTE alpha) { return BYTE((color * alpha + 127) / 255); }
 
@@ -83,7 +111,8 @@ HBITMAP MenuBitmapFromIconResource(HMODULE module, int resource) {
   HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(resource), RT_GROUP_ICON);
   auto* directory = group ? static_cast<BYTE*>(LockResource(LoadResource(module, group))) : nullptr;
   if (!directory) return nullptr;
-  int id = LookupIconIdFromDirectoryEx(directory, TRUE, kMenuBitmapSize, kMenuBitmapSize, LR_DEFAULTCOLOR);
+  int id = SoleMenuSizedImage(directory, SizeofResource(module, group));
+  if (id < 0) id = LookupIconIdFromDirectoryEx(directory, TRUE, kMenuBitmapSize, kMenuBitmapSize, LR_DEFAULTCOLOR);
   HRSRC icon = id ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_ICON) : nullptr;
   const void* image = icon ? LockResource(LoadResource(module, icon)) : nullptr;
   return image ? MenuBitmapFromIconImage(image, SizeofResource(module, icon)) : nullptr;

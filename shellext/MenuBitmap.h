@@ -13,8 +13,9 @@ constexpr int kMenuBitmapSize = 16;
 // through GDI+.
 HBITMAP MenuBitmapFromIconImage(const void* image, size_t size);
 
-// The image that LoadImageW(module, resource, IMAGE_ICON, 16, 16, 0) would pick from the icon group,
-// made into a menu bitmap as above. Null when the group or its image is missing or of another kind.
+// The image that LoadImageW(module, resource, IMAGE_ICON, 16, 16, 0) picks from the icon group (its
+// only 16x16 image), made into a menu bitmap as above. Null when the group or its image is missing or
+// of another kind.
 HBITMAP MenuBitmapFromIconResource(HMODULE module, int resource);
 
 // Any icon through GDI+ (which the caller has started): its colour bitmap with its alpha channel when
