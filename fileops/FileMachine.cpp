@@ -10,16 +10,26 @@ std::wstring AsciiLower(std::wstring text) {
   return text;
 }
 
+namespace {
+// Where the extension's dot is; npos when there is none. A dot in a folder name is no extension.
+size_t ExtensionDot(const std::wstring& path) {
+  size_t dot = path.rfind(L'.');
+  if (dot == std::wstring::npos || path.find(L'\\', dot + 1) != std::wstring::npos) return std::wstring::npos;
+  return dot;
+}
+}  // namespace
+
+std::wstring PathExtension(const std::wstring& path) {
+  size_t dot = ExtensionDot(path);
+  return dot == std::wstring::npos ? std::wstring() : AsciiLower(path.substr(dot + 1));
+}
+
 PathParts SplitPath(const std::wstring& path) {
   PathParts parts{path, path, L"", L"", path};
-  size_t dot = path.rfind(L'.');
+  size_t dot = ExtensionDot(path);
   if (dot != std::wstring::npos) {
-    std::wstring after = path.substr(dot + 1);
-    // A dot in a folder name is no extension.
-    if (after.find(L'\\') == std::wstring::npos) {
-      parts.extension = AsciiLower(after);
-      parts.pathWithoutExtension = path.substr(0, dot);
-    }
+    parts.extension = AsciiLower(path.substr(dot + 1));
+    parts.pathWithoutExtension = path.substr(0, dot);
   }
   size_t slash = path.rfind(L'\\');
   if (slash != std::wstring::npos) {

@@ -13,6 +13,8 @@ struct PathParts {
   std::wstring pathWithoutExtension;  // up to the last dot of the extension
 };
 PathParts SplitPath(const std::wstring& path);
+// Just the extension of SplitPath, for walks over many paths that need no other part.
+std::wstring PathExtension(const std::wstring& path);
 
 // Lowers A-Z only, as every extension comparison of the system does.
 std::wstring AsciiLower(std::wstring text);

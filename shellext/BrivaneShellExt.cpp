@@ -6,6 +6,7 @@
 #include "shellext/DropFiles.h"
 #include "shellext/MenuContextReader.h"
 #include "shellext/MenuRenderer.h"
+#include "shellext/SelectionAttributes.h"
 #include "shellext/UpdaterLauncher.h"
 
 namespace {
@@ -48,6 +49,7 @@ const InterfaceEntry* CBrivaneShellExt::Interfaces() {
 
 STDMETHODIMP CBrivaneShellExt::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* data, HKEY) {
   desktopBackground_ = false;
+  selectionData_.reset();
   if (folder) {
     // A background click: only the desktop's own background gets the menu. The desktop is the one
     // folder the desktop cannot bind to as a child.
@@ -70,6 +72,7 @@ STDMETHODIMP CBrivaneShellExt::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject*
   ReleaseStgMedium(&medium);
   if (paths.empty()) return E_INVALIDARG;
   selection_ = std::move(paths);
+  selectionData_ = ComPtr<IDataObject>(data);
   return complete ? S_OK : E_INVALIDARG;
 }
 
@@ -78,11 +81,15 @@ MenuContext CBrivaneShellExt::LoadMenuContext() const { return ReadMenuContext(r
 STDMETHODIMP CBrivaneShellExt::QueryContextMenu(HMENU menu, UINT index, UINT first, UINT last, UINT flags) {
   if (flags & CMF_DEFAULTONLY) return MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0);
   try {
-    if (site_) {
-      explorer_.Attach(site_.get());
-      PathList viewSelection;
-      if (explorer_.GetSelectedPaths(viewSelection)) selection_ = std::move(viewSelection);
-    }
+    // The folder flags of the selection come with the view's items, or else from the items of the data
+    // object Initialize had, so that the menu need not ask the disk for every path.
+    KnownAttributes known;
+    PathList viewSelection;
+    if (site_) explorer_.Attach(site_.get());
+    if (site_ && explorer_.GetSelectedPaths(viewSelection, &known))
+      selection_ = std::move(viewSelection);
+    else if (selectionData_ && selection_.size() >= kShellAttributesWorthPaths)
+      known = ReadShellAttributes(selectionData_.get(), selection_);
     if (themed_) {
       HTHEME theme = OpenThemeData(nullptr, L"MENU");
       if (theme)
@@ -93,7 +100,7 @@ STDMETHODIMP CBrivaneShellExt::QueryContextMenu(HMENU menu, UINT index, UINT fir
 
     identifiers_.clear();
     MenuContext context = LoadMenuContext();
-    MenuNode root = BuildMenu(selection_, context);
+    MenuNode root = BuildMenu(selection_, context, known);
 
     MenuRenderer renderer(commands_, themed_, first, last);
     if (!renderer.Insert(menu, index, root)) return E_FAIL;

@@ -85,6 +85,8 @@ class CBrivaneShellExt : public ComObjectRoot,
   bool themed_ = false;
   bool desktopBackground_ = false;
   PathList selection_;
+  // The data object Initialize read the selection from: its items also tell files from folders.
+  ComPtr<IDataObject> selectionData_;
   ExplorerController explorer_;
   RecentPaths recent_;
   std::map<uint32_t, CommandId> identifiers_;

@@ -66,16 +66,27 @@ void ExplorerController::DeselectAllByIndex() {
   for (int i = 0; i < count; ++i) folderView_->SelectItem(i, SVSI_DESELECT);
 }
 
-bool ExplorerController::GetSelectedPaths(PathList& paths) {
+ComPtr<IShellFolder> ExplorerController::ViewFolder() const {
+  ComPtr<IShellFolder> folder;
+  if (!folderView_ || FAILED(folderView_->GetFolder(IID_IShellFolder, folder.put_void()))) folder.reset();
+  return folder;
+}
+
+bool ExplorerController::GetSelectedPaths(PathList& paths, std::vector<DWORD>* attributes) {
   paths.clear();
+  if (attributes) attributes->clear();
   if (!view_) return false;
   ComPtr<IDataObject> selection = ItemObject(SVGIO_SELECTION);
   if (!selection) return false;
   ShellIdListArray items(selection.get());
   if (!items.Locked()) return false;
+  items.UseParentFolder(ViewFolder().get());
   std::wstring path;
-  for (UINT i = 0; i < items.Count(); ++i)
-    if (items.Path(i, path)) paths.push_back(path);
+  for (UINT i = 0; i < items.Count(); ++i) {
+    if (!items.Path(i, path)) continue;
+    paths.push_back(path);
+    if (attributes) attributes->push_back(items.FileAttributes(i));
+  }
   return true;
 }
 
@@ -124,6 +135,7 @@ bool ExplorerController::SelectPaths(const PathList& paths) {
   DeselectAllByIndex();
   ShellIdListArray items(all.get());
   if (!items.Locked()) return false;
+  items.UseParentFolder(ViewFolder().get());
   std::wstring path;
   for (UINT i = 0; i < items.Count(); ++i)
     if (items.Path(i, path) && wanted.count(path)) view_->SelectItem(items.Item(i), SVSI_SELECT);

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shobjidl.h>
 
+#include <vector>
+
 #include "atl/ComPtr.h"
 #include "fileops/PathList.h"
 
@@ -20,8 +22,9 @@ class ExplorerController {
   void Attach(IUnknown* site);
 
   // The selected items' paths in the view's order; false when the view does not answer. Items
-  // without a file-system path are left out.
-  bool GetSelectedPaths(PathList& paths);
+  // without a file-system path are left out. With attributes: beside each path the file attributes
+  // the view's items hold (0 where they hold none), so that nobody need ask the disk again.
+  bool GetSelectedPaths(PathList& paths, std::vector<DWORD>* attributes = nullptr);
   // Selects exactly the items that were not selected and focuses the view.
   bool InvertSelection();
   // Refreshes the view and lets this thread's pending messages run, so its items are current.
@@ -31,6 +34,7 @@ class ExplorerController {
 
  private:
   ComPtr<IDataObject> ItemObject(UINT which) const;
+  ComPtr<IShellFolder> ViewFolder() const;
   ComPtr<IDataObject> AllItemsFromFolderView() const;
   void DeselectAllByIndex();
 

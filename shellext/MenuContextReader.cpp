@@ -19,6 +19,7 @@ MenuContext ReadMenuContext(const RecentPaths& recent, bool desktopBackground) {
   context.recentCopy = recent.CopyList();
   context.recentMove = recent.MoveList();
   context.hasStoredSort = HasStoredDesktopSort();
-  context.desktop = QueryDesktopFolders();
+  // Only the greying rules compare with the desktop folders, and the background menu greys nothing.
+  if (!desktopBackground) context.desktop = QueryDesktopFolders();
   return context;
 }

@@ -169,7 +169,8 @@ DesktopFolders QueryDesktopFolders() {
   return {user, common};
 }
 
-std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const DesktopFolders& desktop) {
+std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const DesktopFolders& desktop,
+                                               const KnownAttributes& known) {
   std::vector<CommandId> disabled;
   if (selection.empty()) return disabled;
 
@@ -179,17 +180,19 @@ std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const 
                       cmd::SortDesktopEggPlant, cmd::SortDesktopSunset});
   if (SeparatorRuns(parent) <= 1) disabled.push_back(cmd::MoveFilesUp);
 
-  // Only the folder flag and the extension count: never enumerate a folder here.
+  // Only the folder flag and the extension count: never enumerate a folder here. Asking the disk costs
+  // a round trip per path, so the attributes the shell already holds come first.
   bool allFolders = true, allImages = true, allJpeg = true, allEncrypted = true;
-  for (const std::wstring& path : selection) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
+  for (size_t i = 0; i < selection.size(); ++i) {
+    const std::wstring& path = selection[i];
+    DWORD attributes = i < known.size() && known[i] ? known[i] : GetFileAttributesW(path.c_str());
     bool isFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     if (!isFile) {
       allImages = allJpeg = false;
       continue;
     }
     allFolders = false;
-    std::wstring extension = SplitPath(path).extension;
+    std::wstring extension = PathExtension(path);
     if (extension == L"jpg" || extension == L"jpeg") {
     } else if (extension == L"tif" || extension == L"bmp" || extension == L"tiff" || extension == L"png" ||
                extension == L"gif") {
@@ -210,9 +213,10 @@ std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const 
   return disabled;
 }
 
-MenuNode BuildMenu(const PathList& selection, const MenuContext& context) {
+MenuNode BuildMenu(const PathList& selection, const MenuContext& context, const KnownAttributes& known) {
   std::vector<CommandId> disabled;
-  if (context.mode != MenuMode::DesktopBackground) disabled = ComputeDisabledCommands(selection, context.desktop);
+  if (context.mode != MenuMode::DesktopBackground)
+    disabled = ComputeDisabledCommands(selection, context.desktop, known);
   MenuBuilder builder(disabled, context);
   std::vector<MenuNode> items;
   switch (context.mode) {

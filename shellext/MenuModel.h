@@ -1,6 +1,8 @@
 #pragma once
 // The Brivane menu as data: which commands are greyed for a selection and the shape of the menu in
 // each mode. No windows and no folder enumeration, so it is cheap to build and easy to test.
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -35,11 +37,16 @@ struct MenuNode {
   std::vector<MenuNode> children;  // for Kind::Submenu
 };
 
+// The file attributes of the selected paths that the shell already holds, in selection order; 0 (or
+// no entry at all) where it holds none, and then the disk is asked. Only the folder flag is read.
+using KnownAttributes = std::vector<DWORD>;
+
 // Commands shown greyed for this selection (empty in desktop background mode).
-std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const DesktopFolders& desktop);
+std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const DesktopFolders& desktop,
+                                               const KnownAttributes& known = {});
 
 // The popup behind the "Brivane" entry.
-MenuNode BuildMenu(const PathList& selection, const MenuContext& context);
+MenuNode BuildMenu(const PathList& selection, const MenuContext& context, const KnownAttributes& known = {});
 
 // A command's text: inside a short-text submenu (Rename, Image Manipulation, Image Album, Sort Desktop)
 // the label after its first " - ", elsewhere the whole label.

@@ -26,12 +26,15 @@ bool MenuRenderer::InsertEntry(HMENU menu, UINT position, const MenuNode& node, 
   item.wID = id;
   item.hSubMenu = submenu;
   item.dwTypeData = text;
-  HICON icon = table_.SlotIcon(node.iconSlot);
-  if (icon && !node.greyed) {
-    item.fMask |= MIIM_BITMAP;
+  // Greyed entries show no icon, so theirs is never made. Themed menus need only the bitmap.
+  if (!node.greyed && node.iconSlot != 0) {
     if (themed_) {
-      item.hbmpItem = table_.SlotBitmap(node.iconSlot);
-    } else {
+      if (HBITMAP bitmap = table_.SlotBitmap(node.iconSlot)) {
+        item.fMask |= MIIM_BITMAP;
+        item.hbmpItem = bitmap;
+      }
+    } else if (HICON icon = table_.SlotIcon(node.iconSlot)) {
+      item.fMask |= MIIM_BITMAP;
       item.hbmpItem = HBMMENU_CALLBACK;
       item.dwItemData = reinterpret_cast<ULONG_PTR>(icon);
     }

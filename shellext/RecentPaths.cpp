@@ -12,18 +12,17 @@ namespace {
 
 constexpr DWORD kReadBytes = 2048;
 
-std::wstring ReadSlot(const std::wstring& name) {
-  auto value = reg::Read(name.c_str(), kReadBytes);
+std::wstring ReadSlot(const reg::OpenKey& key, const std::wstring& name) {
+  auto value = key.Read(name.c_str(), kReadBytes);
   if (!value || (value->type != REG_SZ && value->type != REG_EXPAND_SZ)) return {};
   std::wstring text(value->bytes.size() / sizeof(wchar_t), L'\0');
   std::memcpy(text.data(), value->bytes.data(), text.size() * sizeof(wchar_t));
   return text.substr(0, text.find(L'\0'));
 }
 
-void WriteSlot(const std::wstring& name, const std::wstring& path) {
+void WriteSlot(const reg::OpenKey& key, const std::wstring& name, const std::wstring& path) {
   std::wstring stored = path.substr(0, RecentPaths::kMaxStoredChars);
-  reg::Write(name.c_str(), REG_SZ, stored.c_str(), DWORD((stored.size() + 1) * sizeof(wchar_t)),
-             reg::KeyAccess::CreateAll);
+  key.Write(name.c_str(), REG_SZ, stored.c_str(), DWORD((stored.size() + 1) * sizeof(wchar_t)));
 }
 
 int LeadingCount(const RecentPaths::Slots& slots) {
@@ -59,8 +58,9 @@ void RecentPaths::Load() {
 
 void RecentPaths::LoadLocked() {
   generation_ = clears_.Generation();
-  for (int i = 0; i < kSlots; ++i) copy_[i] = ReadSlot(reg::RecentCopyPathName(i));
-  for (int i = 0; i < kSlots; ++i) move_[i] = ReadSlot(reg::RecentMovePathName(i));
+  reg::OpenKey key = reg::OpenKey::ForReading();
+  for (int i = 0; i < kSlots; ++i) copy_[i] = ReadSlot(key, reg::RecentCopyPathName(i));
+  for (int i = 0; i < kSlots; ++i) move_[i] = ReadSlot(key, reg::RecentMovePathName(i));
   Recount();
 }
 
@@ -71,8 +71,10 @@ void RecentPaths::CatchUpWithClears() {
 void RecentPaths::Save() {
   auto lock = clears_.Lock();
   CatchUpWithClears();
-  for (int i = 0; i < kSlots; ++i) WriteSlot(reg::RecentCopyPathName(i), copy_[i]);
-  for (int i = 0; i < kSlots; ++i) WriteSlot(reg::RecentMovePathName(i), move_[i]);
+  // One creation of the key (with all access) for the ten values.
+  reg::OpenKey key = reg::OpenKey::ForWriting(reg::KeyAccess::CreateAll);
+  for (int i = 0; i < kSlots; ++i) WriteSlot(key, reg::RecentCopyPathName(i), copy_[i]);
+  for (int i = 0; i < kSlots; ++i) WriteSlot(key, reg::RecentMovePathName(i), move_[i]);
   Recount();
 }
 

@@ -35,24 +35,42 @@ UniqueKey OpenForWriting(KeyAccess access) {
 std::wstring RecentCopyPathName(int slot) { return SlotName(L"RecentCopyPath", slot); }
 std::wstring RecentMovePathName(int slot) { return SlotName(L"RecentMovePath", slot); }
 
-std::optional<StoredValue> Read(const wchar_t* name, DWORD maxBytes) {
-  UniqueKey key;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return std::nullopt;
+OpenKey OpenKey::ForReading() {
+  OpenKey opened;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, KEY_READ, opened.key_.put()) != ERROR_SUCCESS)
+    opened.key_.reset();
+  return opened;
+}
+
+OpenKey OpenKey::ForWriting(KeyAccess access) {
+  OpenKey opened;
+  opened.key_ = OpenForWriting(access);
+  return opened;
+}
+
+std::optional<StoredValue> OpenKey::Read(const wchar_t* name, DWORD maxBytes) const {
+  if (!key_) return std::nullopt;
   StoredValue value;
   // Never pass a null buffer: the call would then report the size instead of reading.
   value.bytes.assign(maxBytes > 0 ? maxBytes : 1, 0);
   DWORD size = maxBytes;
-  if (RegQueryValueExW(key.get(), name, nullptr, &value.type, value.bytes.data(), &size) != ERROR_SUCCESS ||
+  if (RegQueryValueExW(key_.get(), name, nullptr, &value.type, value.bytes.data(), &size) != ERROR_SUCCESS ||
       size > maxBytes)
     return std::nullopt;
   value.bytes.resize(size);
   return value;
 }
 
+bool OpenKey::Write(const wchar_t* name, DWORD type, const void* data, DWORD size) const {
+  return key_ && RegSetValueExW(key_.get(), name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+}
+
+std::optional<StoredValue> Read(const wchar_t* name, DWORD maxBytes) {
+  return OpenKey::ForReading().Read(name, maxBytes);
+}
+
 bool Write(const wchar_t* name, DWORD type, const void* data, DWORD size, KeyAccess access) {
-  UniqueKey key = OpenForWriting(access);
-  if (!key) return false;
-  return RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+  return OpenKey::ForWriting(access).Write(name, type, data, size);
 }
 
 bool ReadExactBinary(const wchar_t* name, void* out, DWORD size) {

@@ -1,5 +1,9 @@
 #include "shellext/ShellIdListArray.h"
 
+#include <shlwapi.h>
+
+#include <cstring>
+
 namespace {
 // Offsets past the block would make the item lists point outside it.
 bool OffsetsInside(const CIDA* array, SIZE_T size) {
@@ -8,6 +12,19 @@ bool OffsetsInside(const CIDA* array, SIZE_T size) {
   for (UINT i = 0; i <= array->cidl; ++i)
     if (array->aoffset[i] < header || array->aoffset[i] + sizeof(USHORT) > size) return false;
   return true;
+}
+
+bool SameItemList(PCIDLIST_ABSOLUTE a, PCIDLIST_ABSOLUTE b) {
+  UINT size = ILGetSize(a);
+  return size == ILGetSize(b) && std::memcmp(a, b, size) == 0;
+}
+
+// One level below the parent: the only kind a folder answers for directly.
+bool SingleLevel(PCUITEMID_CHILD item) { return item->mkid.cb != 0 && ILIsEmpty(ILNext(item)); }
+
+// A drive path ("C:\...") or a network path ("\server\...").
+bool LooksLikeFileSystemPath(const wchar_t* text) {
+  return (text[0] && text[1] == L':' && text[2] == L'\\') || (text[0] == L'\\' && text[1] == L'\\');
 }
 }  // namespace
 
@@ -42,7 +59,64 @@ PCUITEMID_CHILD ShellIdListArray::Item(UINT index) const {
   return reinterpret_cast<PCUITEMID_CHILD>(reinterpret_cast<const BYTE*>(array_) + array_->aoffset[index + 1]);
 }
 
+bool ShellIdListArray::UseParentFolder(IShellFolder* known) {
+  parent_.reset();
+  if (!array_) return false;
+  if (known) {
+    PIDLIST_ABSOLUTE location = nullptr;
+    ComPtr<IPersistFolder2> persist;
+    if (SUCCEEDED(known->QueryInterface(IID_IPersistFolder2, persist.put_void())) &&
+        SUCCEEDED(persist->GetCurFolder(&location)) && location) {
+      bool same = SameItemList(location, Parent());
+      CoTaskMemFree(location);
+      if (same) {
+        parent_ = ComPtr<IShellFolder>(known);
+        return true;
+      }
+    }
+  }
+  ComPtr<IShellFolder> desktop;
+  if (FAILED(SHGetDesktopFolder(desktop.put())) || !desktop) return false;
+  if (ILIsEmpty(Parent())) {
+    parent_ = desktop;
+    return true;
+  }
+  if (FAILED(desktop->BindToObject(Parent(), nullptr, IID_IShellFolder, parent_.put_void()))) parent_.reset();
+  return bool(parent_);
+}
+
+// What SHGetPathFromIDListEx answers, without binding the folder for every item: the parsing name of
+// a file-system item.
+bool ShellIdListArray::PathThroughFolder(PCUITEMID_CHILD item, std::wstring& path) const {
+  if (!parent_ || !SingleLevel(item)) return false;
+  SFGAOF attributes = SFGAO_FILESYSTEM;
+  STRRET name{};
+  if (FAILED(parent_->GetAttributesOf(1, &item, &attributes)) || !(attributes & SFGAO_FILESYSTEM) ||
+      FAILED(parent_->GetDisplayNameOf(item, SHGDN_FORPARSING, &name)))
+    return false;
+  // Into the buffer the items share (StrRetToBufW frees the folder's string): no allocation per item.
+  if (buffer_.empty()) buffer_.resize(kMaxLongPath);
+  if (FAILED(StrRetToBufW(&name, item, buffer_.data(), UINT(buffer_.size())))) return false;
+  bool found = LooksLikeFileSystemPath(buffer_.data());
+  if (found) path = buffer_.data();
+  return found;
+}
+
+DWORD ShellIdListArray::FileAttributes(UINT index, std::wstring* name) const {
+  PCUITEMID_CHILD item = Item(index);
+  WIN32_FIND_DATAW found{};
+  if (!parent_ || !SingleLevel(item) ||
+      FAILED(SHGetDataFromIDListW(parent_.get(), item, SHGDFIL_FINDDATA, &found, sizeof found)))
+    return 0;
+  if (name) {
+    found.cFileName[MAX_PATH - 1] = L'\0';
+    *name = found.cFileName;
+  }
+  return found.dwFileAttributes;
+}
+
 bool ShellIdListArray::Path(UINT index, std::wstring& path) const {
+  if (PathThroughFolder(Item(index), path)) return true;
   PIDLIST_ABSOLUTE full = ILCombine(Parent(), Item(index));
   if (!full) return false;
   // Room for long paths; the buffer is shared by all items of the array.

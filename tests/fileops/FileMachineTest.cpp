@@ -37,6 +37,7 @@ TEST(SplitPath, SplitsNameTitleExtensionAndFolder) {
     EXPECT_EQ(parts.extension, c.extension);  // only A-Z are lowered
     EXPECT_EQ(parts.folder, c.folder);
     EXPECT_EQ(parts.pathWithoutExtension, c.withoutExtension);
+    EXPECT_EQ(PathExtension(c.path), c.extension);
   }
 }
 

@@ -1,9 +1,35 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
+#include "atl/Handles.h"
 #include "shellext/CommandCatalog.h"
 #include "shellext/CommandTable.h"
+#include "shellext/MenuBitmap.h"
 
 namespace {
+
+std::vector<uint32_t> TopDownPixels(HBITMAP bitmap) {
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB};
+  std::vector<uint32_t> pixels(256);
+  HDC screen = GetDC(nullptr);
+  int lines = GetDIBits(screen, bitmap, 0, 16, pixels.data(), &bi, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (lines != 16) pixels.clear();
+  return pixels;
+}
+
+// An icon image as an RT_ICON resource holds it: header, colour pixels bottom-up, then the mask.
+std::vector<BYTE> IconImage(int width, int height, WORD bits, const std::vector<uint32_t>& bottomUp) {
+  BITMAPINFOHEADER header{sizeof header, width, 2 * height, 1, bits, BI_RGB};
+  // The AND mask follows: one 32-bit aligned row per line.
+  std::vector<BYTE> image(sizeof header + bottomUp.size() * 4 + size_t(height) * 4, 0);
+  std::memcpy(image.data(), &header, sizeof header);
+  std::memcpy(image.data() + sizeof header, bottomUp.data(), bottomUp.size() * 4);
+  return image;
+}
 
 TEST(CommandTable, LabelsAndSlotsFollowTheCommandNumbers) {
   CommandTable table;
@@ -37,6 +63,67 @@ TEST(CommandTable, LoadsEveryIconAndMakesA32BitMenuBitmap) {
   }
   EXPECT_EQ(table.SlotIcon(44), nullptr);
   EXPECT_EQ(table.CommandIcon(cmd::Copy), table.SlotIcon(1));
+}
+
+// The bitmaps come straight from the icon resources; they must be the very bytes that GDI+ makes of the
+// loaded icons.
+TEST(CommandTable, MenuBitmapsAreTheBytesGdiplusMakesOfTheIcons) {
+  CommandTable table;  // starts GDI+
+  for (int slot = 1; slot <= 43; ++slot) {
+    SCOPED_TRACE(slot);
+    UniqueBitmap reference(MenuBitmapThroughGdiplus(table.SlotIcon(slot)));
+    ASSERT_TRUE(reference);
+    std::vector<uint32_t> made = TopDownPixels(table.SlotBitmap(slot));
+    ASSERT_EQ(made.size(), 256u);
+    EXPECT_EQ(made, TopDownPixels(reference.get()));
+  }
+}
+
+TEST(CommandTable, IconsAndBitmapsGoWithTheTable) {
+  HBITMAP bitmap;
+  HICON icon;
+  {
+    CommandTable table;
+    bitmap = table.SlotBitmap(kProductIconSlot);
+    icon = table.SlotIcon(kProductIconSlot);
+    ASSERT_NE(bitmap, nullptr);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(table.SlotBitmap(kProductIconSlot), bitmap);  // made once
+    EXPECT_EQ(table.SlotIcon(kProductIconSlot), icon);
+  }
+  BITMAP info{};
+  EXPECT_EQ(GetObjectW(bitmap, sizeof info, &info), 0);
+  ICONINFO iconInfo{};
+  EXPECT_FALSE(GetIconInfo(icon, &iconInfo));
+}
+
+TEST(MenuBitmap, FlipsAndPremultipliesA16x16AlphaImage) {
+  std::vector<uint32_t> bottomUp(256, 0);
+  bottomUp[0] = 0xC8828282;   // bottom left: grey 130 at alpha 200 -> 102 (rounded, not cut to 101)
+  bottomUp[255] = 0xFF102030; // top right, opaque: kept
+  std::vector<BYTE> image = IconImage(16, 16, 32, bottomUp);
+  UniqueBitmap bitmap(MenuBitmapFromIconImage(image.data(), image.size()));
+  ASSERT_TRUE(bitmap);
+  std::vector<uint32_t> pixels = TopDownPixels(bitmap.get());
+  ASSERT_EQ(pixels.size(), 256u);
+  EXPECT_EQ(pixels[15 * 16], 0xC8666666u);
+  EXPECT_EQ(pixels[15], 0xFF102030u);
+  EXPECT_EQ(pixels[0], 0u);
+}
+
+TEST(MenuBitmap, LeavesOtherImagesToGdiplus) {
+  std::vector<uint32_t> opaque(256, 0x00FF0000);  // 32 bits but no alpha at all
+  std::vector<BYTE> noAlpha = IconImage(16, 16, 32, opaque);
+  EXPECT_EQ(MenuBitmapFromIconImage(noAlpha.data(), noAlpha.size()), nullptr);
+  std::vector<BYTE> large = IconImage(32, 32, 32, std::vector<uint32_t>(1024, 0xFF000000));
+  EXPECT_EQ(MenuBitmapFromIconImage(large.data(), large.size()), nullptr);
+  std::vector<BYTE> truecolor = IconImage(16, 16, 24, std::vector<uint32_t>(192, 0xFFFFFFFF));
+  EXPECT_EQ(MenuBitmapFromIconImage(truecolor.data(), truecolor.size()), nullptr);
+  // A damaged resource: the pixels are cut short.
+  std::vector<BYTE> cut = IconImage(16, 16, 32, std::vector<uint32_t>(256, 0xFF000000));
+  EXPECT_EQ(MenuBitmapFromIconImage(cut.data(), sizeof(BITMAPINFOHEADER) + 255 * 4), nullptr);
+  EXPECT_EQ(MenuBitmapFromIconImage(cut.data(), 10), nullptr);
+  EXPECT_EQ(MenuBitmapFromIconResource(GetModuleHandleW(nullptr), 9999), nullptr);
 }
 
 TEST(CommandTable, MenuBitmapKeepsTheIconTransparency) {

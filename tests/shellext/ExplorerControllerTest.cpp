@@ -50,6 +50,32 @@ TEST(ExplorerControllerWithoutView, EveryViewOperationFailsWithoutEffect) {
   CoUninitialize();
 }
 
+// Beside each path, the attributes the view's item holds: nobody needs to ask the disk again.
+TEST(ExplorerControllerAttributes, TellFoldersFromFilesAsTheViewHoldsThem) {
+  CoInitialize(nullptr);
+  {
+    TempDir dir;
+    dir.File(L"a.jpg", "x");
+    dir.Folder(L"b.jpg");
+    ShellViewHost host(dir.path());
+    ASSERT_TRUE(host.Ready());
+    host.SelectAll();
+    ExplorerController controller;
+    controller.Attach(host.Site());
+    PathList paths;
+    std::vector<DWORD> attributes;
+    ASSERT_TRUE(controller.GetSelectedPaths(paths, &attributes));
+    ASSERT_EQ(paths.size(), 2u);
+    ASSERT_EQ(attributes.size(), 2u);
+    for (size_t i = 0; i < paths.size(); ++i) {
+      SCOPED_TRACE(Narrow(paths[i]));
+      EXPECT_NE(attributes[i], 0u);
+      EXPECT_EQ((attributes[i] & FILE_ATTRIBUTE_DIRECTORY) != 0, paths[i] == dir / L"b.jpg");
+    }
+  }
+  CoUninitialize();
+}
+
 TEST_F(ExplorerControllerTest, ReadsTheSelectionInTheViewsOrder) {
   host_->Select({L"d.txt", L"b.txt"});
   PathList paths;

@@ -69,6 +69,20 @@ TEST(DisabledCommands, EncryptedFilesAndFoldersKeepDecrypt) {
   EXPECT_TRUE(Has(ComputeDisabledCommands({dir.File(L"x.qxenc"), dir.File(L"y.jpg")}, {}), cmd::Decrypt));
 }
 
+// What the shell holds of an item stands in for asking the disk; where it holds nothing (0), the disk
+// is asked.
+TEST(DisabledCommands, AttributesTheShellHoldsComeBeforeTheDisk) {
+  TempDir dir;
+  PathList pictures{dir.File(L"a.jpg"), dir / L"gone.jpg"};  // the second is not on the disk
+  EXPECT_TRUE(Has(ComputeDisabledCommands(pictures, {}), cmd::ImageCustomResize));
+  auto listed = ComputeDisabledCommands(pictures, {}, {0, FILE_ATTRIBUTE_ARCHIVE});
+  EXPECT_FALSE(Has(listed, cmd::ImageCustomResize));
+  EXPECT_FALSE(Has(listed, cmd::AlbumCustom));
+  auto folder = ComputeDisabledCommands(pictures, {}, {FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_NORMAL});
+  EXPECT_TRUE(Has(folder, cmd::ImageCustomResize));
+  EXPECT_TRUE(Has(folder, cmd::ExtractFromFolder));
+}
+
 TEST(DisabledCommands, MoveUpNeedsAFolderAboveTheItems) {
   EXPECT_TRUE(Has(ComputeDisabledCommands({L"C:\\brivane-missing.txt"}, {}), cmd::MoveFilesUp));
   EXPECT_TRUE(Has(ComputeDisabledCommands({L"C:\\\\brivane-missing.txt"}, {}), cmd::MoveFilesUp));

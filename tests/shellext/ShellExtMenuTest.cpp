@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "ShellExtFixture.h"
+#include "ShellViewHost.h"
+#include "shellext/SelectionAttributes.h"
 #include "shellext/MenuContextReader.h"
 #include "support/TestSupport.h"
 
@@ -223,6 +225,47 @@ TEST_F(ShellExtMenuTest, FavoritesOnlyModeShowsTheFavoritesSettingsAndHelp) {
             L"    About\n");
   EXPECT_EQ(OffsetOf(L"Manage Favorites"), 1u);
   EXPECT_EQ(OffsetOf(L"Copy Path to Clipboard"), 2u);
+}
+
+// Files and folders are told apart by the view's items, and for a large selection without a view by
+// the items of the shell's data object: a folder named like a picture greys the image commands.
+TEST_F(ShellExtMenuTest, TheShellsItemsTellFoldersFromFiles) {
+  dir_.File(L"a.jpg");
+  dir_.Folder(L"b.jpg");
+  ShellViewHost host(dir_.path());
+  ASSERT_TRUE(host.Ready());
+  ReadItem resize, extract;
+  auto queryWithView = [&](const std::vector<std::wstring>& names) {
+    host.Select(names);
+    ASSERT_EQ(object_->Initialize(nullptr, host.DataObjectFor(names).get(), nullptr), S_OK);
+    ASSERT_EQ(object_->SetSite(host.Site()), S_OK);
+    ASSERT_TRUE(SUCCEEDED(QueryAgain()));
+    ASSERT_TRUE(FindItem(Popup(), L"Custom Resize", resize));
+    ASSERT_TRUE(FindItem(Popup(), L"Extract Files from Folder", extract));
+  };
+  queryWithView({L"a.jpg", L"b.jpg"});
+  EXPECT_TRUE(resize.greyed());
+  EXPECT_TRUE(extract.greyed());
+  queryWithView({L"b.jpg"});
+  EXPECT_TRUE(resize.greyed());
+  EXPECT_FALSE(extract.greyed());
+  queryWithView({L"a.jpg"});
+  EXPECT_FALSE(resize.greyed());
+  object_->SetSite(nullptr);
+
+  std::vector<std::wstring> names;
+  for (size_t i = 0; i < kShellAttributesWorthPaths; ++i) names.push_back(L"p" + std::to_wstring(i) + L".jpg");
+  for (const std::wstring& name : names) dir_.File(name);
+  names.push_back(L"b.jpg");
+  ASSERT_EQ(object_->Initialize(nullptr, host.DataObjectFor(names).get(), nullptr), S_OK);
+  ASSERT_TRUE(SUCCEEDED(QueryAgain()));
+  ASSERT_TRUE(FindItem(Popup(), L"Custom Resize", resize));
+  EXPECT_TRUE(resize.greyed());
+  names.back() = L"a.jpg";
+  ASSERT_EQ(object_->Initialize(nullptr, host.DataObjectFor(names).get(), nullptr), S_OK);
+  ASSERT_TRUE(SUCCEEDED(QueryAgain()));
+  ASSERT_TRUE(FindItem(Popup(), L"Custom Resize", resize));
+  EXPECT_FALSE(resize.greyed());
 }
 
 TEST_F(ShellExtMenuTest, InitializeNeedsFilesInTheDataObject) {

@@ -166,6 +166,13 @@ void ShellViewHost::Select(const std::vector<std::wstring>& names) const {
   Pump();
 }
 
+void ShellViewHost::SelectAll() const {
+  LVITEMW select{};
+  select.stateMask = select.state = LVIS_SELECTED;
+  SendMessageW(listView_, LVM_SETITEMSTATE, WPARAM(-1), reinterpret_cast<LPARAM>(&select));
+  Pump();
+}
+
 ComPtr<IDataObject> ShellViewHost::DataObjectFor(const std::vector<std::wstring>& names) const {
   std::vector<PCUITEMID_CHILD> items;
   for (const std::wstring& name : names)

@@ -27,6 +27,7 @@ class ShellViewHost {
   void Pump() const;
   // Selects exactly the named items (display names in the view).
   void Select(const std::vector<std::wstring>& names) const;
+  void SelectAll() const;
   // Display names of the selected items, in the view's order.
   std::vector<std::wstring> SelectedNames() const;
   std::vector<std::wstring> AllNames() const;
