@@ -5,12 +5,26 @@
 #include <cstring>
 
 namespace {
-// Offsets past the block would make the item lists point outside it.
+// An item list is a chain of length-prefixed ids ended by a zero length; it must end inside the block.
+bool ListEndsInside(const BYTE* block, SIZE_T offset, SIZE_T size) {
+  while (offset + sizeof(USHORT) <= size) {
+    USHORT length;
+    std::memcpy(&length, block + offset, sizeof length);
+    if (length == 0) return true;
+    if (length < sizeof(USHORT)) return false;
+    offset += length;
+  }
+  return false;
+}
+
+// Offsets past the block, or item lists running past its end, would make readers leave it.
 bool OffsetsInside(const CIDA* array, SIZE_T size) {
   SIZE_T header = sizeof(UINT) * (SIZE_T(array->cidl) + 2);
   if (size < header) return false;
   for (UINT i = 0; i <= array->cidl; ++i)
-    if (array->aoffset[i] < header || array->aoffset[i] + sizeof(USHORT) > size) return false;
+    if (array->aoffset[i] < header ||
+        !ListEndsInside(reinterpret_cast<const BYTE*>(array), array->aoffset[i], size))
+      return false;
   return true;
 }
 
