@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "atl/ComObject.h"
+#include "tools/explorer/MenuReader.h"
 
 namespace {
 
@@ -51,23 +52,6 @@ class DropData : public ComObjectRoot, public IDataObject {
   bool offerDrop_;
 };
 
-void AppendTree(HMENU menu, int depth, std::wstring& out) {
-  int count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    ReadItem item = ReadMenuItem(menu, UINT(i));
-    out.append(size_t(depth) * 2, L' ');
-    if (item.separator()) {
-      out += L"---\n";
-      continue;
-    }
-    out += item.text;
-    if (item.info.hSubMenu) out += L" >";
-    if (item.greyed()) out += L" [greyed]";
-    out += L"\n";
-    if (item.info.hSubMenu) AppendTree(item.info.hSubMenu, depth + 1, out);
-  }
-}
-
 void CollectCommands(HMENU menu, std::vector<ReadItem>& items) {
   int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
@@ -107,9 +91,12 @@ ReadItem ReadMenuItem(HMENU menu, UINT position) {
 }
 
 std::wstring RealMenuTreeText(HMENU menu, const std::wstring& rootText) {
-  std::wstring out = rootText + L" >\n";
-  AppendTree(menu, 1, out);
-  return out;
+  // Read back the way the Explorer stand-in prints it.
+  MenuNode root;
+  root.kind = MenuNode::Kind::Submenu;
+  root.text = rootText;
+  root.children = ReadMenu(menu);
+  return MenuTreeText(root);
 }
 
 std::vector<ReadItem> CommandItems(HMENU menu) {
