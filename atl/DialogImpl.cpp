@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "fileops/Trace.h"
+#include "base/Trace.h"
 
 CDialogWindow::~CDialogWindow() {
   if (hwnd_ && !modal_) DestroyWindow(hwnd_);

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "fileops/DirectoryWalk.h"
-#include "fileops/Trace.h"
+#include "base/Trace.h"
 
 const wchar_t kEncryptedExtension[] = L".qxenc";
 

@@ -3,7 +3,7 @@
 // progress positions, and the wording of their questions.
 #include <string>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 
 // ".qxenc", the extension of encrypted items.
 extern const wchar_t kEncryptedExtension[];

@@ -7,8 +7,8 @@
 #include "fileops/FileMachine.h"
 #include "fileops/FileOperation.h"
 #include "fileops/FilesRefactor.h"
-#include "fileops/Prompt.h"
-#include "fileops/Trace.h"
+#include "base/Prompt.h"
+#include "base/Trace.h"
 
 namespace {
 

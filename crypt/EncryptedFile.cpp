@@ -5,7 +5,7 @@
 #include "crypt/TemporaryOutput.h"
 #include "fileops/FileMachine.h"
 #include "fileops/FileStream.h"
-#include "fileops/Trace.h"
+#include "base/Trace.h"
 
 namespace {
 

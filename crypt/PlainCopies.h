@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 
 class PlainCopies {
  public:

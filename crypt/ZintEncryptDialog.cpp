@@ -4,7 +4,7 @@
 
 #include "crypt/SecretText.h"
 #include "fileops/FilesRefactor.h"
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 
 CZintEncryptDialog::CZintEncryptDialog(PathList selection, HICON commandIcon)
     : CZintProgressReportDialog(std::move(selection), {}, commandIcon) {}

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 #include "resource.h"
-#include "ui/ZintProgressReportDialog.h"
+#include "fileops/ZintProgressReportDialog.h"
 
 class CZintEncryptDialog : public CZintProgressReportDialog<CZintEncryptDialog> {
  public:

@@ -1,7 +1,7 @@
 #include "fileops/DirectoryWalk.h"
 
-#include "fileops/FindHandle.h"
-#include "fileops/Trace.h"
+#include "base/FindHandle.h"
+#include "base/Trace.h"
 
 void MakeListInDir(const std::wstring& folder, PathList& list) {
   WIN32_FIND_DATAW data;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 
 // Appends folder\name for every direct entry of the folder, in enumeration order.
 void MakeListInDir(const std::wstring& folder, PathList& list);

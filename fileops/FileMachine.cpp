@@ -1,8 +1,8 @@
 #include "fileops/FileMachine.h"
 
 #include "fileops/DateText.h"
-#include "fileops/FindHandle.h"
-#include "fileops/Trace.h"
+#include "base/FindHandle.h"
+#include "base/Trace.h"
 
 std::wstring AsciiLower(std::wstring text) {
   for (wchar_t& c : text)

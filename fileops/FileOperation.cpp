@@ -3,7 +3,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "fileops/Trace.h"
+#include "base/Trace.h"
 
 namespace {
 // Copies into a zero-filled buffer; false when the path does not fit.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 
 // Empty marker base of the operation objects.
 struct BrivaneElement {};

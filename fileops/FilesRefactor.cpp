@@ -1,6 +1,6 @@
 #include "fileops/FilesRefactor.h"
 
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 
 namespace {
 void ForwardToSink(IReportProgess* sink, int32_t position, bool hide) {

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "fileops/IReportProgess.h"
-#include "fileops/OperationResult.h"
-#include "fileops/PathList.h"
+#include "base/IReportProgess.h"
+#include "base/OperationResult.h"
+#include "base/PathList.h"
 
 class FilesRefactor {
  public:

@@ -8,8 +8,8 @@
 #include "atl/Handles.h"
 #include "fileops/FileMachine.h"
 #include "fileops/FilesRefactor.h"
-#include "fileops/Prompt.h"
-#include "fileops/Trace.h"
+#include "base/Prompt.h"
+#include "base/Trace.h"
 #include "rename/NameRules.h"
 #include "rename/TemporaryNames.h"
 

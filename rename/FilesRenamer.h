@@ -11,8 +11,8 @@
 
 #include "fileops/FileMachine.h"
 #include "fileops/FileOperation.h"
-#include "fileops/OperationResult.h"
-#include "fileops/PathList.h"
+#include "base/OperationResult.h"
+#include "base/PathList.h"
 #include "rename/NameRules.h"
 
 class FilesRefactor;

@@ -1,5 +1,5 @@
 #include "fileops/FileMachine.h"
-#include "fileops/Trace.h"
+#include "base/Trace.h"
 #include "rename/FilesRenamerStyles.h"
 #include "rename/NameRules.h"
 

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 #include "rename/NameRules.h"
 #include "rename/RenameInput.h"
 #include "resource.h"

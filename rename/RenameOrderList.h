@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "atl/Handles.h"
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 
 class RenameOrderList {
  public:

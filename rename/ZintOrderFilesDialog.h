@@ -7,11 +7,11 @@
 
 #include <utility>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 #include "rename/RenameDialogSupport.h"
 #include "rename/RenameOrderList.h"
 #include "resource.h"
-#include "ui/ZintProgressReportDialog.h"
+#include "fileops/ZintProgressReportDialog.h"
 
 template <class T>
 class CZintOrderFilesDialog : public CZintProgressReportDialog<T> {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 #include "resource.h"
-#include "ui/ZintProgressReportDialog.h"
+#include "fileops/ZintProgressReportDialog.h"
 
 class CZintRenameAppendDialog : public CZintProgressReportDialog<CZintRenameAppendDialog> {
  public:

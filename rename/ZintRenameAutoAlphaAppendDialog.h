@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 #include "rename/ZintOrderFilesDialog.h"
 #include "resource.h"
 

@@ -2,7 +2,7 @@
 // "Brivane - Rename - Alphabetize": letters the items A, B, ... Z, AA, ... in the order the user arranges.
 #include <windows.h>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 #include "rename/ZintOrderFilesDialog.h"
 #include "resource.h"
 

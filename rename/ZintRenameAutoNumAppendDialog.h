@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 #include "rename/ZintOrderFilesDialog.h"
 #include "resource.h"
 

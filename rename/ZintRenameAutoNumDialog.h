@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 #include "rename/ZintOrderFilesDialog.h"
 #include "resource.h"
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 #include "rename/RenameDialogSupport.h"
 #include "rename/RenameInput.h"
 

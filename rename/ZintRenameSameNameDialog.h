@@ -5,9 +5,9 @@
 
 #include <cstddef>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 #include "resource.h"
-#include "ui/ZintProgressReportDialog.h"
+#include "fileops/ZintProgressReportDialog.h"
 
 class CZintRenameSameNameDialog : public CZintProgressReportDialog<CZintRenameSameNameDialog> {
  public:

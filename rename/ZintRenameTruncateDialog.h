@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "fileops/PathList.h"
+#include "base/PathList.h"
 #include "resource.h"
-#include "ui/ZintProgressReportDialog.h"
+#include "fileops/ZintProgressReportDialog.h"
 
 class CZintRenameTruncateDialog : public CZintProgressReportDialog<CZintRenameTruncateDialog> {
  public:

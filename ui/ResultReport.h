@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "fileops/OperationResult.h"
-#include "fileops/PathList.h"
+#include "base/OperationResult.h"
+#include "base/PathList.h"
 
 // Selects the produced paths in the Explorer view.
 using SelectOutputs = std::function<void(const PathList& outputs)>;

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "atl/Module.h"
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 #include "ui/DialogDecor.h"
 #include "ui/MessageBoxLayout.h"
 

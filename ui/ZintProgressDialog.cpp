@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "fileops/Trace.h"
+#include "base/Trace.h"
 
 namespace {
 // Posted by the worker when Run has returned.
@@ -16,16 +16,11 @@ constexpr LONG_PTR kMarqueeBarStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | PBS_SM
 constexpr LONG_PTR kDeterminateBarStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | PBS_SMOOTH;
 }  // namespace
 
-CZintProgressDialog::CZintProgressDialog(IReportProgess* sink, FilesRefactor* refactor, HICON commandIcon)
-    : CZintBaseDialog(commandIcon), sink_(sink), refactor_(refactor) {}
+CZintProgressDialog::CZintProgressDialog(IReportProgess* sink, HWND* owner, HICON commandIcon)
+    : CZintBaseDialog(commandIcon), sink_(sink), owner_(owner) {}
 
 // Nobody waits for the worker: it posts its last message after Run and touches nothing of ours after it.
 CZintProgressDialog::~CZintProgressDialog() = default;
-
-void CZintProgressDialog::SetSink(IReportProgess* sink, FilesRefactor* refactor) {
-  sink_ = sink;
-  refactor_ = refactor;
-}
 
 void CZintProgressDialog::ReportProgress(int32_t position, bool hide) {
   // Across threads ShowWindow would only be queued; a prompt must not appear before the window is gone.
@@ -45,7 +40,7 @@ BOOL CZintProgressDialog::OnInitDialog(LPARAM) {
   thread_.reset();
   hidden_ = false;
   StartBar();
-  if (refactor_) refactor_->owner = Handle();
+  if (owner_) *owner_ = Handle();
 
   DWORD id = 0;
   thread_.reset(CreateThread(nullptr, 0, &CZintProgressDialog::Worker, this, 0, &id));
@@ -105,7 +100,7 @@ bool CZintProgressDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lPa
       if (hidden_) reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
       return false;
     case WM_DESTROY:
-      if (refactor_ && refactor_->owner == Handle()) refactor_->owner = nullptr;
+      if (owner_ && *owner_ == Handle()) *owner_ = nullptr;
       break;
   }
   return CZintBaseDialog::ProcessMessage(message, wParam, lParam, result);

@@ -6,8 +6,7 @@
 #include <cstdint>
 
 #include "atl/Handles.h"
-#include "fileops/FilesRefactor.h"
-#include "fileops/IReportProgess.h"
+#include "base/IReportProgess.h"
 #include "resource.h"
 #include "ui/ZintBaseDialog.h"
 
@@ -15,12 +14,11 @@ class CZintProgressDialog : public CZintBaseDialog<CZintProgressDialog> {
  public:
   enum { IDD = IDD_PROGRESS };
 
-  // The window becomes the refactor's owner while it exists.
-  explicit CZintProgressDialog(IReportProgess* sink = nullptr, FilesRefactor* refactor = nullptr,
-                               HICON commandIcon = nullptr);
+  // While the window exists, *owner holds it: the running operation's prompts and shell windows are
+  // owned by it.
+  explicit CZintProgressDialog(IReportProgess* sink = nullptr, HWND* owner = nullptr, HICON commandIcon = nullptr);
   ~CZintProgressDialog() override;
 
-  void SetSink(IReportProgess* sink, FilesRefactor* refactor);
   // Marquee (the default): a moving bar, positions ignored. Otherwise a bar from 0 to 100.
   void SetMarquee(bool marquee) { marquee_ = marquee; }
   bool Marquee() const { return marquee_; }
@@ -41,7 +39,7 @@ class CZintProgressDialog : public CZintBaseDialog<CZintProgressDialog> {
   bool marquee_ = true;
   UniqueKernelHandle thread_;
   IReportProgess* sink_ = nullptr;
-  FilesRefactor* refactor_ = nullptr;
+  HWND* owner_ = nullptr;
   // Set while the operation wants the window hidden, so the modal loop's first idle does not show it.
   bool hidden_ = false;
 };

@@ -4,8 +4,8 @@
 
 #include "atl/Handles.h"
 #include "resource.h"
-#include "shellext/BrivaneShellExt.h"
-#include "shellext/ComIdentity.h"
+#include "shellext/com/BrivaneShellExt.h"
+#include "shellext/com/ComIdentity.h"
 
 namespace {
 

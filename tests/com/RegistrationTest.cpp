@@ -8,7 +8,7 @@
 #include "BrivaneDll.h"
 #include "atl/ComPtr.h"
 #include "atl/Handles.h"
-#include "shellext/ComIdentity.h"
+#include "shellext/com/ComIdentity.h"
 
 namespace {
 

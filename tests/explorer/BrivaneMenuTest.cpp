@@ -5,9 +5,9 @@
 
 #include "RegisteredBrivane.h"
 #include "StandInProcess.h"
-#include "shellext/MenuContextReader.h"
-#include "shellext/MenuModel.h"
-#include "shellext/RecentPaths.h"
+#include "shellext/menu/MenuContextReader.h"
+#include "shellext/menu/MenuModel.h"
+#include "shellext/settings/RecentPaths.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <map>
 
 #include "RenameTestSupport.h"
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 #include "rename/NameRules.h"
 #include "rename/ZintRenameAppendDialog.h"
 #include "rename/ZintRenameAutoAlphaAppendDialog.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "fileops/FindHandle.h"
+#include "base/FindHandle.h"
 
 std::vector<std::wstring> NamesIn(const std::wstring& folder) {
   std::vector<std::wstring> names;

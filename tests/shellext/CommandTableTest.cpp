@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "atl/Handles.h"
-#include "shellext/CommandCatalog.h"
-#include "shellext/CommandTable.h"
-#include "shellext/MenuBitmap.h"
+#include "shellext/menu/CommandCatalog.h"
+#include "shellext/menu/CommandTable.h"
+#include "shellext/menu/MenuBitmap.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "atl/Handles.h"
-#include "shellext/DropFiles.h"
+#include "shellext/com/DropFiles.h"
 
 namespace {
 

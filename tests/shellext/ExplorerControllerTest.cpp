@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ShellViewHost.h"
-#include "shellext/ExplorerController.h"
+#include "shellext/com/ExplorerController.h"
 #include "support/TestSupport.h"
 
 namespace {

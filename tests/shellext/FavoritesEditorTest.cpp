@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shellext/FavoritesEditor.h"
+#include "shellext/dialogs/FavoritesEditor.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "shellext/Favorites.h"
-#include "shellext/MenuContextReader.h"
-#include "shellext/RecentPaths.h"
-#include "shellext/SettingsRegistry.h"
+#include "shellext/settings/Favorites.h"
+#include "shellext/menu/MenuContextReader.h"
+#include "shellext/settings/RecentPaths.h"
+#include "shellext/settings/SettingsRegistry.h"
 #include "support/SettingsSandbox.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "shellext/UpdaterLauncher.h"
+#include "shellext/settings/UpdaterLauncher.h"
 
 class RecordingStarter {
  public:

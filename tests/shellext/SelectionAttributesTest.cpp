@@ -2,7 +2,7 @@
 
 #include "ShellExtFixture.h"
 #include "ShellViewHost.h"
-#include "shellext/SelectionAttributes.h"
+#include "shellext/com/SelectionAttributes.h"
 
 namespace {
 

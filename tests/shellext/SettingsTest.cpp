@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "shellext/BrivaneSettings.h"
-#include "shellext/SettingsRegistry.h"
-#include "shellext/UpdaterLauncher.h"
+#include "shellext/settings/BrivaneSettings.h"
+#include "shellext/settings/SettingsRegistry.h"
+#include "shellext/settings/UpdaterLauncher.h"
 #include "support/SettingsSandbox.h"
 #include "RecordingStarter.h"
 

@@ -11,7 +11,7 @@
 #include "RecordingStarter.h"
 #include "atl/ComPtr.h"
 #include "atl/Handles.h"
-#include "shellext/BrivaneShellExt.h"
+#include "shellext/com/BrivaneShellExt.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestSupport.h"
 

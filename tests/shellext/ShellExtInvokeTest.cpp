@@ -3,7 +3,7 @@
 #include "ShellExtFixture.h"
 #include "ShellViewHost.h"
 #include "fileops/FilesRefactor.h"
-#include "shellext/UpdaterLauncher.h"
+#include "shellext/settings/UpdaterLauncher.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestSupport.h"
 #include "support/WindowDriver.h"

@@ -7,8 +7,8 @@
 
 #include "ShellExtFixture.h"
 #include "ShellViewHost.h"
-#include "shellext/SelectionAttributes.h"
-#include "shellext/MenuContextReader.h"
+#include "shellext/com/SelectionAttributes.h"
+#include "shellext/menu/MenuContextReader.h"
 #include "support/TestSupport.h"
 
 namespace {

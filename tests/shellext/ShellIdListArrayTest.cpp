@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "shellext/ShellIdListArray.h"
+#include "shellext/com/ShellIdListArray.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 
 namespace {
 std::mutex g_lock;

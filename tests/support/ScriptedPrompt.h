@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "fileops/IReportProgess.h"
+#include "base/IReportProgess.h"
 
 struct AskedQuestion {
   std::wstring text;

@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "fileops/Trace.h"
+#include "base/Trace.h"
 
 namespace {
 std::mutex g_traceLock;

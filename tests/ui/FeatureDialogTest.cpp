@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "fileops/FileOperation.h"
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 #include "resource.h"
 #include "support/TestSupport.h"
 #include "support/WindowDriver.h"
 #include "ui/ResultReport.h"
-#include "ui/ZintProgressReportDialog.h"
+#include "fileops/ZintProgressReportDialog.h"
 
 namespace {
 const wchar_t kCaption[] = L"Brivane Test Feature";

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "atl/Module.h"
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 #include "resource.h"
 #include "support/WindowDriver.h"
 #include "ui/MessageBoxLayout.h"

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "fileops/FilesRefactor.h"
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 #include "resource.h"
 #include "support/WindowDriver.h"
 #include "ui/ZintMessageBox.h"
@@ -17,7 +17,7 @@ namespace {
 class ScriptedSink : public IReportProgess {
  public:
   FilesRefactor refactor{this};
-  CZintProgressDialog dialog{this, &refactor};
+  CZintProgressDialog dialog{this, &refactor.owner};
   std::function<void(HWND window)> script;
 
   void ReportProgress(int32_t position, bool hide) override { dialog.ReportProgress(position, hide); }

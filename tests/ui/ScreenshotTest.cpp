@@ -15,7 +15,7 @@ namespace {
 class ShootingSink : public IReportProgess {
  public:
   FilesRefactor refactor{this};
-  CZintProgressDialog dialog{this, &refactor};
+  CZintProgressDialog dialog{this, &refactor.owner};
   std::wstring file;
   void ReportProgress(int32_t position, bool hide) override { dialog.ReportProgress(position, hide); }
   void Run() override {

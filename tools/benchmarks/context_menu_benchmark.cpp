@@ -17,7 +17,7 @@
 
 #include "ShellViewHost.h"
 #include "atl/ComPtr.h"
-#include "shellext/ComIdentity.h"
+#include "shellext/com/ComIdentity.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "crypt/PasswordCipher.h"
 #include "crypt/PasswordDigest.h"
 #include "fileops/FilesRefactor.h"
-#include "fileops/Prompt.h"
+#include "base/Prompt.h"
 
 namespace {
 

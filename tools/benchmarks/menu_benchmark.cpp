@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "shellext/MenuModel.h"
+#include "shellext/menu/MenuModel.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "fileops/FileOperation.h"
 #include "fileops/FilesRefactor.h"
-#include "fileops/Trace.h"
+#include "base/Trace.h"
 
 namespace {
 

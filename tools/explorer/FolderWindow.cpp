@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "shellext/ShellIdListArray.h"
+#include "shellext/com/ShellIdListArray.h"
 #include "tools/explorer/Output.h"
 
 namespace {

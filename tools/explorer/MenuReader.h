@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shellext/MenuModel.h"
+#include "shellext/menu/MenuModel.h"
 
 // Called before a submenu is read, as the menu would announce it when it opens (WM_INITMENUPOPUP).
 using SubmenuOpening = std::function<void(HMENU submenu, UINT position)>;

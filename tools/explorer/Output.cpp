@@ -4,7 +4,7 @@
 #include <mutex>
 #include <string>
 
-#include "fileops/Trace.h"
+#include "base/Trace.h"
 
 namespace out {
 namespace {

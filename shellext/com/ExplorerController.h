@@ -1,0 +1,45 @@
+#pragma once
+// Drives the Explorer window a context menu was opened in, through the documented shell view
+// interfaces reached from the menu's site: reads the view's selection in the view's order, inverts it,
+// selects given paths and refreshes the view. Runs on the view's thread.
+#include <windows.h>
+#include <shobjidl.h>
+
+#include <vector>
+
+#include "atl/ComPtr.h"
+#include "base/PathList.h"
+
+class ExplorerController {
+ public:
+  ExplorerController();
+  virtual ~ExplorerController();
+  ExplorerController(const ExplorerController&) = delete;
+  ExplorerController& operator=(const ExplorerController&) = delete;
+
+  // Finds the top-level browser, its active view and the view's folder view; the steps that succeed
+  // stay held. Forgets any earlier window first.
+  void Attach(IUnknown* site);
+
+  // The selected items' paths in the view's order; false when the view does not answer. Items
+  // without a file-system path are left out. With attributes: beside each path the file attributes
+  // the view's items hold (0 where they hold none), so that nobody need ask the disk again.
+  bool GetSelectedPaths(PathList& paths, std::vector<DWORD>* attributes = nullptr);
+  // Selects exactly the items that were not selected and focuses the view.
+  bool InvertSelection();
+  // Refreshes the view and lets this thread's pending messages run, so its items are current.
+  bool RefreshView();
+  // After a refresh, selects exactly the items whose paths are in the list (exact, case-sensitive).
+  bool SelectPaths(const PathList& paths);
+
+ private:
+  ComPtr<IDataObject> ItemObject(UINT which) const;
+  ComPtr<IShellFolder> ViewFolder() const;
+  ComPtr<IDataObject> AllItemsFromFolderView() const;
+  void DeselectAllByIndex();
+
+  ComPtr<IShellBrowser> browser_;
+  ComPtr<IShellView> view_;
+  ComPtr<IFolderView> folderView_;
+  bool comInitialized_ = false;
+};

@@ -1,0 +1,44 @@
+#include "shellext/settings/UpdaterLauncher.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "atl/Module.h"
+#include "base/Trace.h"
+#include "shellext/settings/BrivaneSettings.h"
+#include "base/ParentFolder.h"
+
+namespace {
+
+bool ShellStart(const std::wstring& program, const wchar_t* parameters) {
+  auto instance = ShellExecuteW(nullptr, nullptr, program.c_str(), parameters, nullptr, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(instance) > 32;
+}
+
+ProgramStarter g_starter = nullptr;
+
+}  // namespace
+
+std::wstring UpdaterPath() {
+  std::wstring module = ModuleFilePath();
+  if (module.empty()) return {};
+  return ParentFolder(module) + L"\\" + kUpdaterFileName;
+}
+
+void SetProgramStarter(ProgramStarter starter) { g_starter = starter; }
+
+bool StartProgram(const std::wstring& program, const wchar_t* parameters) {
+  return g_starter ? g_starter(program, parameters) : ShellStart(program, parameters);
+}
+
+void RunAutomaticUpdateSchedule() {
+  uint32_t interval = BrivaneSettings().GetAutomaticUpdatesInterval();
+  int32_t days = DaysSinceLastUpdateCheck();
+  if (days < 0) SetLastCheckedForUpdates();
+  if (interval >= 1 && int64_t(days) >= int64_t(interval)) {
+    std::wstring updater = UpdaterPath();
+    if (!updater.empty() && !StartProgram(updater, L"/Silent"))
+      trace::Write(L"RunAutomaticUpdateSchedule: Could not start ", updater);
+    SetLastCheckedForUpdates();
+  }
+}

@@ -1,0 +1,139 @@
+// CheckSortListFilesForJoin and FilesRefactor::JoinFiles: a complete set of pieces back into one file.
+#include <algorithm>
+#include <unordered_map>
+
+#include "fileops/FileMachine.h"
+#include "fileops/FileStream.h"
+#include "fileops/FilesRefactor.h"
+#include "split/SplitJoin.h"
+#include "split/SplitLayout.h"
+#include "base/Trace.h"
+
+namespace {
+
+const wchar_t kSuffixCharacters[] = L".qxs";
+const wchar_t kMissingFirst[] = L"Missing file with .qxs0 in selection for Join.";
+const wchar_t kMissingSome[] = L"Missing files with in selection for Join.";
+
+// The number after the last of the characters ".qxs"; -1 when the path has none of them.
+int64_t PieceNumber(const std::wstring& path) {
+  size_t at = path.find_last_of(kSuffixCharacters);
+  if (at == std::wstring::npos) return -1;
+  return ReadLeadingDecimal(std::wstring_view(path).substr(at + 1));
+}
+
+void WrongSelection(OperationResult& result, int32_t code, const wchar_t* message, const wchar_t* reason,
+                    size_t selected) {
+  trace::Write(L"CheckSortListFilesForJoin: wrong files selection for Join. ", reason);
+  result.Stop(code, message, selected);
+}
+
+}  // namespace
+
+std::wstring PieceBase(const std::wstring& path) { return SplitPath(path).pathWithoutExtension; }
+
+void CheckSortListFilesForJoin(OperationResult& result, PathList& list) {
+  result.kind = kind::Join;
+  const size_t count = list.size();
+  if (!list.empty()) {
+    const std::wstring base = PieceBase(list.front());
+    std::unordered_map<std::wstring, size_t> later;
+    for (const std::wstring& path : list) ++later[path];
+    for (const std::wstring& path : list) {
+      if (PieceBase(path) != base)
+        return WrongSelection(result, status::JoinWrongKind, L"Wrong files selection for Join.",
+                              L"FAIL_SOME_FILES_WRONG_KIND", count);
+      if (--later[path] > 0)
+        return WrongSelection(result, status::JoinDuplicatePath, L"Wrong files selection for Join.",
+                              L"FAIL_PATH_DUPLICATION", count);
+    }
+  }
+
+  std::vector<std::pair<int64_t, std::wstring>> numbered;
+  for (std::wstring& path : list) numbered.emplace_back(PieceNumber(path), std::move(path));
+  std::stable_sort(numbered.begin(), numbered.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t i = 0; i < count; ++i) list[i] = std::move(numbered[i].second);
+
+  const wchar_t* sizeReason = L"FAIL_WRONG_SIZE_OF_LIST";
+  if (count < 2)
+    return WrongSelection(result, status::JoinTooFewPieces, L"Wrong number of files in selection for Join.",
+                          sizeReason, count);
+  if (numbered.front().first != 0 || numbered.back().first < 0)
+    return WrongSelection(result, status::JoinMissingPiece, kMissingFirst, sizeReason, count);
+  // Every number 0 .. count-1 exactly once: a gap hidden by a repeated number ("x.qxs1", "x.qxs01")
+  // would otherwise join the wrong bytes.
+  for (size_t i = 0; i < count; ++i)
+    if (numbered[i].first != int64_t(i))
+      return WrongSelection(result, status::JoinMissingPiece, kMissingSome, sizeReason, count);
+
+  result.status = status::Success;
+  result.message.clear();
+}
+
+namespace {
+
+void CantOpen(OperationResult& result, size_t selected) {
+  trace::Write(L"FilesRefactor::JoinFiles: Can't open file.");
+  result.Stop(status::Unexpected, kUnexpectedError, selected);
+}
+
+}  // namespace
+
+void FilesRefactor::JoinFiles(OperationResult& result, const PathList& selection) {
+  result.kind = kind::Join;
+  const size_t selected = selection.size();
+  Report(1);
+  PathList pieces = selection;
+  CheckSortListFilesForJoin(result, pieces);
+  if (result.status != status::Success) return;
+
+  const std::wstring output = PieceBase(pieces.front());
+  uint64_t firstSize = 0;
+  {
+    UniqueFile first = OpenForReading(pieces.front());
+    SplitHeader header{};
+    DWORD got = 0;
+    if (!first || !ReadUpTo(first.get(), header.data(), kSplitHeaderSize, got) || !FileLength(first.get(), firstSize))
+      return CantOpen(result, selected);
+    if (got < kSplitHeaderSize || ReadSplitHeader(header) != int64_t(pieces.size())) {
+      trace::Write(L"FilesRefactor::JoinFiles: Missing some files to complete join. FAIL_WRONG_NUM_OF_FILES");
+      return result.Stop(status::JoinPieceCountMismatch, kMissingSome, selected);
+    }
+  }
+
+  Report(3);
+  UniqueFile joined = CreateForWriting(output);
+  if (!joined) return CantOpen(result, selected);
+  result.outputs = {output};
+
+  const double share = 97.0 / double(pieces.size());
+  double position = 3.0;
+  auto advance = [&](double by) {
+    position += by;
+    Report(std::min(int32_t(position), 100));
+  };
+  uint8_t buffer[kSplitBufferSize];
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    const bool last = i + 1 == pieces.size();
+    UniqueFile piece = OpenForReading(pieces[i]);
+    if (!piece) return CantOpen(result, selected);
+    uint64_t consumed = 0, copied = 0;
+    if (i == 0) {
+      if (!Skip(piece.get(), kSplitHeaderSize)) return CantOpen(result, selected);
+      consumed = kSplitHeaderSize;
+    }
+    uint64_t limit = last ? UINT64_MAX : firstSize - consumed;
+    if (!CopyBytes(piece.get(), joined.get(), limit, buffer, kSplitChunk, copied)) {
+      trace::Write(L"FilesRefactor::JoinFiles: Can't copy file.");
+      return result.Stop(status::Unexpected, kUnexpectedError, selected);
+    }
+    if (!last) advance(2.0);
+    advance(share);
+  }
+
+  result.status = status::Success;
+  result.message.clear();
+  result.succeeded = uint32_t(pieces.size());
+  result.failed = 0;
+}
