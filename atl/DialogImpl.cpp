@@ -2,8 +2,6 @@
 
 #include <exception>
 
-#include "base/Trace.h"
-
 CDialogWindow::~CDialogWindow() {
   if (hwnd_ && !modal_) DestroyWindow(hwnd_);
 }
@@ -108,9 +106,9 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
     handled = self->ProcessMessage(message, wParam, lParam, result);
   } catch (const std::exception& error) {
     // Nothing may unwind through the system's dialog code.
-    trace::Write(L"CDialogWindow::DialogProc: ", std::wstring(error.what(), error.what() + strlen(error.what())));
+    self->OnUnhandledException(error.what());
   } catch (...) {
-    trace::Write(L"CDialogWindow::DialogProc: unknown exception");
+    self->OnUnhandledException(nullptr);
   }
 
   if (message == WM_NCDESTROY) {

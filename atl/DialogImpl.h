@@ -61,6 +61,9 @@ class CDialogWindow {
   virtual void OnDestroy() {}
   // After the last message; the window handle is already cleared.
   virtual void OnFinalMessage() {}
+  // A message handler threw (what: the exception's text, null when it was no std::exception). The
+  // exception has been stopped here; the dialog base writes it to the trace.
+  virtual void OnUnhandledException(const char* /*what*/) {}
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,18 +3,23 @@
 #include <string>
 
 #include "base/PathList.h"
+#include "base/StatusRanges.h"
 
-// Statuses shared by every operation; an operation's own failures use further codes.
+// Statuses shared by every operation; an operation's own failures use the codes of its feature's range.
 namespace status {
 enum : int32_t {
   Success = 0,
   Unexpected = 1,
+  NotFound = 2,  // the item to work on does not exist
   SomeFailed = 3,
   OpenElsewhere = 4,
   WrongPassword = 5,
   UserSaidNo = 6,
 };
 }
+static_assert(StatusesWithin(status_range::Shared, {status::Success, status::Unexpected, status::NotFound,
+                                                    status::SomeFailed, status::OpenElsewhere,
+                                                    status::WrongPassword, status::UserSaidNo}));
 
 // Which operation produced a result; selects the error dialog's title.
 namespace kind {
@@ -32,6 +37,7 @@ enum : int32_t {
   Encrypt = 10,
   Decrypt = 11,
   Rename = 12,
+  PutLogo = 14,
   Touch = 15,
 };
 }

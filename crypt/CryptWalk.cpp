@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "fileops/DirectoryWalk.h"
 #include "base/Trace.h"
+#include "fileops/DirectoryWalk.h"
 
 const wchar_t kEncryptedExtension[] = L".qxenc";
 

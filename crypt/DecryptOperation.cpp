@@ -1,14 +1,15 @@
-// FilesRefactor::Decrypt and DecryptList: ".qxenc" files and folders back to their plain names.
+// Decryptor: ".qxenc" files and folders back to their plain names.
 #include <shlwapi.h>
 
+#include "base/Prompt.h"
+#include "base/Trace.h"
+#include "crypt/CryptOperations.h"
 #include "crypt/CryptWalk.h"
 #include "crypt/EncryptedFile.h"
 #include "fileops/DirectoryWalk.h"
 #include "fileops/FileMachine.h"
 #include "fileops/FileOperation.h"
 #include "fileops/FilesRefactor.h"
-#include "base/Prompt.h"
-#include "base/Trace.h"
 
 namespace {
 
@@ -21,16 +22,16 @@ void Unexpected(OperationResult& result, const wchar_t* line, size_t items) {
 
 }  // namespace
 
-void FilesRefactor::Decrypt(OperationResult& result, const PathList& pathList, const std::wstring& password) {
+void Decryptor::Decrypt(OperationResult& result, const PathList& pathList, const std::wstring& password) {
   result = {};
   result.kind = kind::Decrypt;
-  Report(1);
-  int64_t total = CalcTotalFiles(owner, pathList, 0);
+  engine_.Report(1);
+  int64_t total = CalcTotalFiles(engine_.owner, pathList, 0);
   double position = 1.0, step = total > 0 ? 99.0 / double(total) : 0.0;
   DecryptList(result, pathList, password, position, step);
 }
 
-void FilesRefactor::DecryptList(OperationResult& result, const PathList& pathList, const std::wstring& password,
+void Decryptor::DecryptList(OperationResult& result, const PathList& pathList, const std::wstring& password,
                                 double& position, double step) {
   result.kind = kind::Decrypt;
   const size_t items = pathList.size();
@@ -39,7 +40,7 @@ void FilesRefactor::DecryptList(OperationResult& result, const PathList& pathLis
   // Asks before an existing plain item is replaced; Yes sends it to the recycle bin.
   auto overwrite = [&](const std::wstring& path, const std::wstring& target, bool spaceAfterPath) {
     if (!PathFileExistsW(target.c_str())) return Overwrite::Yes;
-    int answer = Ask(OverwriteQuestion(path, L"decrypted", spaceAfterPath).c_str(), L"Decrypt File Exist",
+    int answer = engine_.Ask(OverwriteQuestion(path, L"decrypted", spaceAfterPath).c_str(), L"Decrypt File Exist",
                      MB_YESNOCANCEL | MB_ICONQUESTION, BarPosition(position));
     if (answer == IDCANCEL) {
       trace::Write(L"FilesRefactor::DecryptList: User stopped operation");
@@ -47,7 +48,7 @@ void FilesRefactor::DecryptList(OperationResult& result, const PathList& pathLis
       return Overwrite::Stop;
     }
     if (answer != IDYES) return Overwrite::No;
-    if (!DeleteFileOperation(owner, target, true, true).execute()) {
+    if (!DeleteFileOperation(engine_.owner, target, true, true).execute()) {
       Unexpected(result, L"FilesRefactor::DecryptList: DeleteFileOperation failed", items);
       return Overwrite::Stop;
     }
@@ -58,7 +59,7 @@ void FilesRefactor::DecryptList(OperationResult& result, const PathList& pathLis
     result.outputs.push_back(target);
     ++decrypted;
     position += step;
-    Report(BarPosition(position));
+    engine_.Report(BarPosition(position));
   };
 
   for (const std::wstring& path : pathList) {
@@ -91,7 +92,7 @@ void FilesRefactor::DecryptList(OperationResult& result, const PathList& pathLis
         result.message = inside.message;
         continue;
       }
-      if (!RenameFileOperation(owner, path, target, true, false).execute())
+      if (!RenameFileOperation(engine_.owner, path, target, true, false).execute())
         return Unexpected(result, L"FilesRefactor::DecryptList: RenameFileOperation failed", items);
       advance(target);
       continue;
@@ -100,26 +101,26 @@ void FilesRefactor::DecryptList(OperationResult& result, const PathList& pathLis
     if (!CheckPassword(path, password)) {
       trace::Write(L"Wrong Password!");
       std::wstring message = L"Wrong password for file: " + path + L".";
-      Report(BarPosition(position), true);
-      Prompt(owner, message.c_str(), L"Wrong Password", MB_ICONHAND);
+      engine_.Report(BarPosition(position), true);
+      Prompt(engine_.owner, message.c_str(), L"Wrong Password", MB_ICONHAND);
       result.status = status::WrongPassword;
       result.message = message;
       result.succeeded = decrypted;
       result.failed = uint32_t(items - decrypted);
       position += step;
-      Report(BarPosition(position));
+      engine_.Report(BarPosition(position));
       continue;
     }
     Overwrite answer = overwrite(path, target, true);
     if (answer == Overwrite::Stop) return;
     if (answer == Overwrite::No) continue;
-    int code = DecryptFile(owner, path, password);
+    int code = DecryptFile(engine_.owner, path, password);
     if (code != crypt_code::Done) {
       std::wstring message = L"Can't decrypt file: " + path + L".\n\nError: PRIVRESPONSE " + std::to_wstring(code);
-      Ask(message.c_str(), L"Can't Decrypt", MB_ICONHAND, BarPosition(position));
+      engine_.Ask(message.c_str(), L"Can't Decrypt", MB_ICONHAND, BarPosition(position));
       continue;
     }
-    if (!RenameFileOperation(owner, path, target, false, false).execute())
+    if (!RenameFileOperation(engine_.owner, path, target, false, false).execute())
       return Unexpected(result, L"FilesRefactor::DecryptList: RenameFileOperation failed", items);
     advance(target);
   }

@@ -1,16 +1,18 @@
-// FilesRefactor::Encrypt and EncryptList: files and folders into ".qxenc" items.
+// Encryptor: files and folders into ".qxenc" items.
 #include <shlwapi.h>
 
 #include <optional>
 
+#include "base/Prompt.h"
+#include "base/Trace.h"
+#include "crypt/CryptOperations.h"
 #include "crypt/CryptWalk.h"
 #include "crypt/EncryptedFile.h"
 #include "crypt/PlainCopies.h"
 #include "fileops/DirectoryWalk.h"
 #include "fileops/FileOperation.h"
+#include "fileops/FileStream.h"
 #include "fileops/FilesRefactor.h"
-#include "base/Prompt.h"
-#include "base/Trace.h"
 
 namespace {
 
@@ -20,16 +22,6 @@ const wchar_t kWarning[] =
 
 std::wstring FailedToEncrypt(uint32_t count) { return std::to_wstring(count) + L" files or folders failed to encrypt."; }
 
-// Another program holds the item open without sharing it.
-bool OpenElsewhere(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
-    CloseHandle(file);
-    return false;
-  }
-  return GetLastError() == ERROR_SHARING_VIOLATION;
-}
-
 void UserStopped(OperationResult& result, size_t items) {
   trace::Write(L"FilesRefactor::EncryptList: User stopped operation");
   result.Stop(status::UserSaidNo, L"", items);
@@ -37,15 +29,15 @@ void UserStopped(OperationResult& result, size_t items) {
 
 }  // namespace
 
-void FilesRefactor::Encrypt(OperationResult& result, const PathList& pathList, const std::wstring& password,
+void Encryptor::Encrypt(OperationResult& result, const PathList& pathList, const std::wstring& password,
                             bool deleteOriginal) {
   result = {};
   result.kind = kind::Encrypt;
   const size_t items = pathList.size();
-  Report(1, true);
-  if (Prompt(owner, kWarning, L"Encrypt File Warning", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+  engine_.Report(1, true);
+  if (Prompt(engine_.owner, kWarning, L"Encrypt File Warning", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
     return UserStopped(result, items);
-  Report(1);
+  engine_.Report(1);
 
   PathList remaining;
   uint32_t open = 0;
@@ -67,11 +59,11 @@ void FilesRefactor::Encrypt(OperationResult& result, const PathList& pathList, c
 
   std::optional<PlainCopies> copies;
   if (!deleteOriginal) {
-    copies.emplace(owner);
+    copies.emplace(engine_.owner);
     if (!copies->Make(remaining)) return result.Stop(status::Unexpected, kUnexpectedError, items);
   }
 
-  int64_t total = CalcTotalFiles(owner, remaining, 0);
+  int64_t total = CalcTotalFiles(engine_.owner, remaining, 0);
   double position = 1.0, step = total > 0 ? 99.0 / double(total) : 0.0;
   EncryptList(result, remaining, password, position, step);
   if (open && result.status != status::Unexpected && result.status != status::UserSaidNo) {
@@ -83,7 +75,7 @@ void FilesRefactor::Encrypt(OperationResult& result, const PathList& pathList, c
   if (copies && !copies->PutBack()) result.Stop(status::Unexpected, kUnexpectedError, items);
 }
 
-void FilesRefactor::EncryptList(OperationResult& result, const PathList& pathList, const std::wstring& password,
+void Encryptor::EncryptList(OperationResult& result, const PathList& pathList, const std::wstring& password,
                                 double& position, double step) {
   result.kind = kind::Encrypt;
   const size_t items = pathList.size();
@@ -95,18 +87,18 @@ void FilesRefactor::EncryptList(OperationResult& result, const PathList& pathLis
     }
     const std::wstring target = path + kEncryptedExtension;
     if (PathFileExistsW(target.c_str())) {
-      int answer = Ask(OverwriteQuestion(path, L"encrypted", false).c_str(), L"Encrypt File Exist",
+      int answer = engine_.Ask(OverwriteQuestion(path, L"encrypted", false).c_str(), L"Encrypt File Exist",
                        MB_YESNOCANCEL | MB_ICONQUESTION, BarPosition(position));
       if (answer == IDCANCEL) return UserStopped(result, items);
       if (answer != IDYES) continue;
-      if (!DeleteFileOperation(owner, target, true, true).execute()) {
+      if (!DeleteFileOperation(engine_.owner, target, true, true).execute()) {
         trace::Write(L"FilesRefactor::EncryptList: DeleteFileOperation failed");
         return result.Stop(status::Unexpected, kUnexpectedError, items);
       }
     }
 
     trace::Write(L"FilesRefactor::EncryptList: Encrypting : ", path);
-    int code = EncryptFile(owner, path, password);
+    int code = EncryptFile(engine_.owner, path, password);
     if (code == crypt_code::NotAFile) {
       OperationResult inside;
       EncryptList(inside, EntriesToWalk(path), password, position, step);
@@ -116,18 +108,18 @@ void FilesRefactor::EncryptList(OperationResult& result, const PathList& pathLis
       }
     } else if (code != crypt_code::Done) {
       std::wstring message = L"Can't encrypt file: " + path + L".\n\nError: PRIVRESPONSE " + std::to_wstring(code);
-      Ask(message.c_str(), L"Can't Encrypt!!!", MB_ICONHAND, BarPosition(position));
+      engine_.Ask(message.c_str(), L"Can't Encrypt!!!", MB_ICONHAND, BarPosition(position));
       continue;
     }
 
-    if (!RenameFileOperation(owner, path, target, false, false).execute()) {
+    if (!RenameFileOperation(engine_.owner, path, target, false, false).execute()) {
       trace::Write(L"FilesRefactor::EncryptList: Unexpected error RenameFileOperation.execute()!");
       return result.Stop(status::Unexpected, kUnexpectedError, items);
     }
     result.outputs.push_back(target);
     ++succeeded;
     position += step;
-    Report(BarPosition(position));
+    engine_.Report(BarPosition(position));
   }
 
   result.succeeded = succeeded;

@@ -1,11 +1,11 @@
 #include "crypt/EncryptedFile.h"
 
+#include "base/Trace.h"
 #include "crypt/PasswordCipher.h"
 #include "crypt/PasswordDigest.h"
 #include "crypt/TemporaryOutput.h"
 #include "fileops/FileMachine.h"
 #include "fileops/FileStream.h"
-#include "base/Trace.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "crypt/PlainCopies.h"
 
+#include "base/Trace.h"
 #include "fileops/FileMachine.h"
 #include "fileops/FileOperation.h"
-#include "base/Trace.h"
 
 // Each item gets a numbered slot, so items of the same name from different folders do not meet.
 std::wstring PlainCopies::Slot(size_t index) const { return folder_ + L"\\" + std::to_wstring(index); }

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "base/PathList.h"
-#include "resource.h"
 #include "fileops/ZintProgressReportDialog.h"
+#include "resource.h"
 
 class CZintDecryptDialog : public CZintProgressReportDialog<CZintDecryptDialog> {
  public:

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "base/Prompt.h"
 #include "crypt/SecretText.h"
 #include "fileops/FilesRefactor.h"
-#include "base/Prompt.h"
 
 CZintEncryptDialog::CZintEncryptDialog(PathList selection, HICON commandIcon)
     : CZintProgressReportDialog(std::move(selection), {}, commandIcon) {}

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "base/PathList.h"
-#include "resource.h"
 #include "fileops/ZintProgressReportDialog.h"
+#include "resource.h"
 
 class CZintEncryptDialog : public CZintProgressReportDialog<CZintEncryptDialog> {
  public:

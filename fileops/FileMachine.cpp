@@ -1,8 +1,8 @@
 #include "fileops/FileMachine.h"
 
-#include "fileops/DateText.h"
 #include "base/FindHandle.h"
 #include "base/Trace.h"
+#include "fileops/DateText.h"
 
 std::wstring AsciiLower(std::wstring text) {
   for (wchar_t& c : text)

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "base/FindHandle.h"
 #include "base/Trace.h"
 
 namespace {
@@ -72,13 +73,11 @@ int MergeMove(HWND owner, const std::wstring& from, const std::wstring& into, UI
   int status = 0;
   PathList entries;
   WIN32_FIND_DATAW data;
-  HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &data);
-  if (search == INVALID_HANDLE_VALUE) return ERROR_PATH_NOT_FOUND;
+  FindHandle search(from + L"\\*", data);
+  if (!search.valid()) return ERROR_PATH_NOT_FOUND;
   do {
-    std::wstring name = data.cFileName;
-    if (name != L"." && name != L"..") entries.push_back(name);
-  } while (FindNextFileW(search, &data));
-  FindClose(search);
+    if (!IsDotEntry(data.cFileName)) entries.push_back(data.cFileName);
+  } while (search.next(data));
   for (const std::wstring& name : entries) {
     std::wstring source = from + L"\\" + name, target = into + L"\\" + name;
     int one = IsFolder(source) && IsFolder(target) ? MergeMove(owner, source, target, flags)

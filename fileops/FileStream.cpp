@@ -60,3 +60,8 @@ bool FileLength(HANDLE file, uint64_t& length) {
   length = uint64_t(size.QuadPart);
   return true;
 }
+
+bool OpenElsewhere(const std::wstring& path) {
+  UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return !file && GetLastError() == ERROR_SHARING_VIOLATION;
+}

@@ -1,6 +1,6 @@
 #pragma once
 // Whole-buffer reads and writes on file handles, for the operations that stream file contents
-// through a small fixed buffer (split, join, encryption).
+// through a small fixed buffer (split, join, encryption), and the check for files held open.
 #include <windows.h>
 
 #include <cstdint>
@@ -23,6 +23,10 @@ bool Skip(HANDLE file, uint64_t bytes);
 // Copies up to `limit` bytes from the read position of `in` to `out` in chunks of at most `chunk`
 // bytes through the caller's buffer; stops early when `in` ends. False on a read or write error.
 bool CopyBytes(HANDLE in, HANDLE out, uint64_t limit, uint8_t* buffer, DWORD chunk, uint64_t& copied);
+
+// Another program holds the item open without sharing it. Only a sharing violation counts: folders,
+// missing and forbidden items are not open elsewhere.
+bool OpenElsewhere(const std::wstring& path);
 
 // The file's length; false when it cannot be read.
 bool FileLength(HANDLE file, uint64_t& length);

@@ -1,6 +1,8 @@
 #pragma once
 // The operations object: every long-running utility is one member function, run on the progress
-// window's worker thread. Each feature defines its members in its own folder.
+// window's worker thread. It is a thin facade: each feature defines its members in its own folder
+// (rename/RenameOperations.cpp, crypt/CryptOperations.cpp, ...), where they hand the work to the
+// feature's own classes.
 #include <windows.h>
 
 #include <string>
@@ -25,13 +27,13 @@ class FilesRefactor {
   // the given position.
   int Ask(const wchar_t* text, const wchar_t* caption, UINT type, int32_t resumePosition) const;
 
-  // --- Split and join (fileops/SplitFile.cpp, fileops/JoinFiles.cpp) ---
+  // --- Split and join (split/SplitJoinOperations.cpp) ---
   // Cuts the file into numbered pieces of splitSize bytes beside it (kind 7).
   void SplitFile(OperationResult& result, const std::wstring& path, uint64_t splitSize);
   // Writes the whole file back from a complete set of selected pieces (kind 8).
   void JoinFiles(OperationResult& result, const PathList& selection);
 
-  // --- Encryption and decryption (crypt/EncryptOperation.cpp, crypt/DecryptOperation.cpp) ---
+  // --- Encryption and decryption (crypt/CryptOperations.cpp) ---
   // Encrypts the selected files and folders into ".qxenc" items (kind 10); keeps plain copies
   // beside them unless deleteOriginal is set.
   void Encrypt(OperationResult& result, const PathList& pathList, const std::wstring& password, bool deleteOriginal);

@@ -14,10 +14,10 @@
 #include <string>
 #include <utility>
 
-#include "fileops/FilesRefactor.h"
 #include "base/IReportProgess.h"
 #include "base/OperationResult.h"
 #include "base/PathList.h"
+#include "fileops/FilesRefactor.h"
 #include "ui/ZintBaseDialog.h"
 #include "ui/ZintMessageBox.h"
 #include "ui/ZintProgressDialog.h"

@@ -6,10 +6,11 @@
 #include <utility>
 
 #include "atl/Handles.h"
-#include "fileops/FileMachine.h"
-#include "fileops/FilesRefactor.h"
 #include "base/Prompt.h"
 #include "base/Trace.h"
+#include "fileops/FileMachine.h"
+#include "fileops/FileStream.h"
+#include "fileops/FilesRefactor.h"
 #include "rename/NameRules.h"
 #include "rename/TemporaryNames.h"
 
@@ -78,11 +79,9 @@ void FilesRenamer::Rename(OperationResult& result) {
 }
 
 bool FilesRenamer::AnyItemOpen() const {
-  for (const std::wstring& path : oldPaths) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    // Only a sharing violation matters here: folders, missing and forbidden items are dealt with later.
-    if (!file && GetLastError() == ERROR_SHARING_VIOLATION) return true;
-  }
+  // Folders, missing and forbidden items are dealt with later.
+  for (const std::wstring& path : oldPaths)
+    if (OpenElsewhere(path)) return true;
   return false;
 }
 

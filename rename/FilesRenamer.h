@@ -9,10 +9,10 @@
 #include <unordered_set>
 #include <vector>
 
-#include "fileops/FileMachine.h"
-#include "fileops/FileOperation.h"
 #include "base/OperationResult.h"
 #include "base/PathList.h"
+#include "fileops/FileMachine.h"
+#include "fileops/FileOperation.h"
 #include "rename/NameRules.h"
 
 class FilesRefactor;

@@ -1,5 +1,5 @@
-#include "fileops/FileMachine.h"
 #include "base/Trace.h"
+#include "fileops/FileMachine.h"
 #include "rename/FilesRenamerStyles.h"
 #include "rename/NameRules.h"
 

@@ -8,10 +8,10 @@
 #include <utility>
 
 #include "base/PathList.h"
+#include "fileops/ZintProgressReportDialog.h"
 #include "rename/RenameDialogSupport.h"
 #include "rename/RenameOrderList.h"
 #include "resource.h"
-#include "fileops/ZintProgressReportDialog.h"
 
 template <class T>
 class CZintOrderFilesDialog : public CZintProgressReportDialog<T> {

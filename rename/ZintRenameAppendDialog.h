@@ -5,8 +5,8 @@
 #include <string>
 
 #include "base/PathList.h"
-#include "resource.h"
 #include "fileops/ZintProgressReportDialog.h"
+#include "resource.h"
 
 class CZintRenameAppendDialog : public CZintProgressReportDialog<CZintRenameAppendDialog> {
  public:

@@ -6,8 +6,8 @@
 #include <cstddef>
 
 #include "base/PathList.h"
-#include "resource.h"
 #include "fileops/ZintProgressReportDialog.h"
+#include "resource.h"
 
 class CZintRenameSameNameDialog : public CZintProgressReportDialog<CZintRenameSameNameDialog> {
  public:

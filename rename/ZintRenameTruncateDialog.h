@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "base/PathList.h"
-#include "resource.h"
 #include "fileops/ZintProgressReportDialog.h"
+#include "resource.h"
 
 class CZintRenameTruncateDialog : public CZintProgressReportDialog<CZintRenameTruncateDialog> {
  public:

@@ -1,13 +1,14 @@
-// CheckSortListFilesForJoin and FilesRefactor::JoinFiles: a complete set of pieces back into one file.
+// CheckSortListFilesForJoin and PieceJoiner: a complete set of pieces back into one file.
 #include <algorithm>
 #include <unordered_map>
 
+#include "base/Trace.h"
 #include "fileops/FileMachine.h"
 #include "fileops/FileStream.h"
 #include "fileops/FilesRefactor.h"
 #include "split/SplitJoin.h"
+#include "split/SplitJoinOperations.h"
 #include "split/SplitLayout.h"
-#include "base/Trace.h"
 
 namespace {
 
@@ -80,10 +81,10 @@ void CantOpen(OperationResult& result, size_t selected) {
 
 }  // namespace
 
-void FilesRefactor::JoinFiles(OperationResult& result, const PathList& selection) {
+void PieceJoiner::JoinFiles(OperationResult& result, const PathList& selection) {
   result.kind = kind::Join;
   const size_t selected = selection.size();
-  Report(1);
+  engine_.Report(1);
   PathList pieces = selection;
   CheckSortListFilesForJoin(result, pieces);
   if (result.status != status::Success) return;
@@ -102,7 +103,7 @@ void FilesRefactor::JoinFiles(OperationResult& result, const PathList& selection
     }
   }
 
-  Report(3);
+  engine_.Report(3);
   UniqueFile joined = CreateForWriting(output);
   if (!joined) return CantOpen(result, selected);
   result.outputs = {output};
@@ -111,7 +112,7 @@ void FilesRefactor::JoinFiles(OperationResult& result, const PathList& selection
   double position = 3.0;
   auto advance = [&](double by) {
     position += by;
-    Report(std::min(int32_t(position), 100));
+    engine_.Report(std::min(int32_t(position), 100));
   };
   uint8_t buffer[kSplitBufferSize];
   for (size_t i = 0; i < pieces.size(); ++i) {

@@ -1,12 +1,13 @@
-// FilesRefactor::SplitFile: cuts one file into numbered pieces beside it.
+// FileSplitter: cuts one file into numbered pieces beside it.
 #include <algorithm>
 
+#include "base/Prompt.h"
+#include "base/Trace.h"
 #include "fileops/FileStream.h"
 #include "fileops/FilesRefactor.h"
-#include "base/Prompt.h"
 #include "split/SplitJoin.h"
+#include "split/SplitJoinOperations.h"
 #include "split/SplitLayout.h"
-#include "base/Trace.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ void CantOpen(OperationResult& result) {
 
 }  // namespace
 
-void FilesRefactor::SplitFile(OperationResult& result, const std::wstring& path, uint64_t splitSize) {
+void FileSplitter::SplitFile(OperationResult& result, const std::wstring& path, uint64_t splitSize) {
   result.kind = kind::Split;
   DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return CantOpen(result);
@@ -28,7 +29,7 @@ void FilesRefactor::SplitFile(OperationResult& result, const std::wstring& path,
     return result.Stop(status::SplitFolder, L"You can't split a folder.", 1);
   }
 
-  Report(1);
+  engine_.Report(1);
   UniqueFile source = OpenForReading(path);
   uint64_t length = 0;
   if (!source || !FileLength(source.get(), length)) return CantOpen(result);
@@ -42,13 +43,13 @@ void FilesRefactor::SplitFile(OperationResult& result, const std::wstring& path,
     return result.Stop(status::SplitTooManyPieces, kTooManyPieces, 1);
   }
 
-  Report(1, true);
+  engine_.Report(1, true);
   std::wstring question = std::to_wstring(pieces) + L" files will be created.\nDo you want to split?";
-  if (Prompt(owner, question.c_str(), L"Split File", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+  if (Prompt(engine_.owner, question.c_str(), L"Split File", MB_YESNO | MB_ICONQUESTION) != IDYES) {
     trace::Write(L"FilesRefactor::SplitFile: User stopped operation");
     return result.Stop(status::UserSaidNo, L"", 1);
   }
-  Report(2);
+  engine_.Report(2);
 
   uint8_t buffer[kSplitBufferSize];
   double position = 2.0;
@@ -66,7 +67,7 @@ void FilesRefactor::SplitFile(OperationResult& result, const std::wstring& path,
     if (!CopyBytes(source.get(), piece.get(), room, buffer, kSplitChunk, copied)) return CantOpen(result);
     result.outputs.push_back(piecePath);
     position += 98.0 / double(pieces);
-    Report(std::min(int32_t(position), 100));
+    engine_.Report(std::min(int32_t(position), 100));
   }
 
   result.status = status::Success;

@@ -14,9 +14,13 @@ enum : int32_t {
   JoinTooFewPieces = 12,
   JoinMissingPiece = 13,
   SplitFolder = 15,
-  SplitTooManyPieces = 16,     // more pieces than the header can count
+  SplitTooManyPieces = 14,     // more pieces than the header can count
 };
 }
+static_assert(StatusesWithin(status_range::SplitJoin,
+                             {status::JoinPieceCountMismatch, status::SplitSizeNotSmaller, status::JoinWrongKind,
+                              status::JoinDuplicatePath, status::JoinTooFewPieces, status::JoinMissingPiece,
+                              status::SplitFolder, status::SplitTooManyPieces}));
 
 // Checks that the list holds pieces 0 .. n-1 of one file, sorting it by piece number in place.
 // Status 0 (kind 8) when the set is complete.

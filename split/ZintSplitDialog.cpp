@@ -4,8 +4,8 @@
 
 #include <utility>
 
-#include "fileops/FilesRefactor.h"
 #include "base/Prompt.h"
+#include "fileops/FilesRefactor.h"
 
 namespace {
 constexpr int kSpinLowest = 1;

@@ -7,9 +7,9 @@
 #include <cstdint>
 
 #include "base/PathList.h"
-#include "split/SplitSizeChoice.h"
-#include "resource.h"
 #include "fileops/ZintProgressReportDialog.h"
+#include "resource.h"
+#include "split/SplitSizeChoice.h"
 
 class CZintSplitDialog : public CZintProgressReportDialog<CZintSplitDialog> {
  public:

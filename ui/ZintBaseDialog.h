@@ -5,8 +5,11 @@
 // OnInitDialog. IDOK and IDCANCEL end the dialog with that id unless OnCommand of T handles them first.
 #include <windows.h>
 
+#include <string>
+
 #include "atl/DialogImpl.h"
 #include "atl/Handles.h"
+#include "base/Trace.h"
 #include "resource.h"
 #include "ui/DialogDecor.h"
 #include "ui/ModelessDialogs.h"
@@ -28,6 +31,11 @@ class CZintBaseDialog : public CDialogImpl<T> {
   HFONT HeadingFont() const { return headingFont_.get(); }
 
  protected:
+  void OnUnhandledException(const char* what) override {
+    std::string text = what ? what : "unknown exception";
+    trace::Write(L"CDialogWindow::DialogProc: ", std::wstring(text.begin(), text.end()));
+  }
+
   bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     HWND window = this->Handle();
     switch (message) {

@@ -4,9 +4,9 @@
 #include <uxtheme.h>
 
 #include "shellext/com/DropFiles.h"
+#include "shellext/com/SelectionAttributes.h"
 #include "shellext/menu/MenuContextReader.h"
 #include "shellext/menu/MenuRenderer.h"
-#include "shellext/com/SelectionAttributes.h"
 #include "shellext/settings/UpdaterLauncher.h"
 
 namespace {

@@ -11,14 +11,16 @@
 
 #include "atl/ComObject.h"
 #include "atl/ComPtr.h"
-#include "fileops/FilesRefactor.h"
 #include "base/IReportProgess.h"
 #include "base/OperationResult.h"
 #include "base/PathList.h"
-#include "shellext/settings/BrivaneSettings.h"
-#include "shellext/menu/CommandTable.h"
+#include "fileops/CommandAction.h"
+#include "fileops/FilesRefactor.h"
+#include "shellext/com/ActionTable.h"
 #include "shellext/com/ExplorerController.h"
+#include "shellext/menu/CommandTable.h"
 #include "shellext/menu/MenuModel.h"
+#include "shellext/settings/BrivaneSettings.h"
 #include "shellext/settings/RecentPaths.h"
 #include "ui/ZintProgressDialog.h"
 
@@ -51,33 +53,30 @@ class CBrivaneShellExt : public ComObjectRoot,
   void ReportProgress(int32_t position, bool hide) override;
   void Run() override;
 
+  // This object's own rows of the action table.
+  static CoreCommandRows OwnCommands();
+
  private:
   friend struct ShellExtTestAccess;
 
   // The stored inputs of the menu: mode, favourites, recent folders, stored sort, desktop folders.
   MenuContext LoadMenuContext() const;
 
-  HRESULT Dispatch(CommandId command, const CMINVOKECOMMANDINFO& info);
-  // Runs the current command's operation behind this object's own progress window.
-  void RunDirect(HWND parent);
-  template <class Dialog>
-  void ShowDialog(HWND parent) {
-    runAfterwards_ = false;
-    Dialog dialog;
-    dialog.DoModal(parent);
-  }
-  // A feature dialog over a copy of the selection, with the command's icon. IDOK means its operation ran:
-  // its result becomes this object's; anything else leaves nothing to report.
-  template <class Dialog>
-  void RunFeatureDialog(HWND parent) {
-    Dialog dialog(selection_, commands_.CommandIcon(currentCommand_));
-    if (dialog.DoModal(parent) == IDOK)
-      result_ = dialog.Result();
-    else
-      runAfterwards_ = false;
-  }
+  // Runs a feature's row: its dialog, then its direct operation or immediate action. False when the
+  // dialog was cancelled.
+  bool RunAction(const CommandAction& action, CommandContext& context);
+  // Runs the direct operation behind this object's own progress window.
+  void RunDirect(const CommandAction& action, CommandContext& context);
+  // Selects what the operation produced, or refreshes the view and reports its error.
   void AfterOperation(HWND parent);
-  void CopyPathsToClipboard();
+
+  // The object's own commands (rows of the action table).
+  void InvertSelection(CommandContext& context);
+  void CopyPathsToClipboard(CommandContext& context);
+  void ShowAbout(CommandContext& context);
+  void ShowSettings(CommandContext& context);
+  void ShowHelp(CommandContext& context);
+  void ManageFavorites(CommandContext& context);
 
   ComPtr<IUnknown> site_;
   FilesRefactor engine_;
@@ -93,10 +92,11 @@ class CBrivaneShellExt : public ComObjectRoot,
   CommandTable commands_;
   BrivaneSettings settings_;
   std::wstring workingFolder_;
-  std::wstring listOutputPath_;
-  uint8_t listOptions_[3] = {};
+  CommandParameters parameters_;  // the list-of-files dialog's output path and options
   CommandId currentCommand_ = 0;
-  bool runAfterwards_ = false;
+  // The direct operation the worker runs, while the progress window is up.
+  const CommandAction* direct_ = nullptr;
+  CommandContext* directContext_ = nullptr;
   CZintProgressDialog progress_;
 };
 

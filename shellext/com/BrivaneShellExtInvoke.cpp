@@ -1,36 +1,33 @@
-// InvokeCommand: from the chosen menu identifier to the command's handler, then the results in the view.
-#include "crypt/ZintDecryptDialog.h"
-#include "crypt/ZintEncryptDialog.h"
+// InvokeCommand: from the chosen menu identifier to the command's row of the action table, then the
+// results in the view.
+#include "base/ParentFolder.h"
 #include "base/Prompt.h"
 #include "base/Trace.h"
-#include "split/ZintSplitDialog.h"
-#include "rename/ZintRenameAppendDialog.h"
-#include "rename/ZintRenameAutoAlphaAppendDialog.h"
-#include "rename/ZintRenameAutoAlphaDialog.h"
-#include "rename/ZintRenameAutoNumAppendDialog.h"
-#include "rename/ZintRenameAutoNumDialog.h"
-#include "rename/ZintRenameFindReplaceDialog.h"
-#include "rename/ZintRenameSameNameDialog.h"
-#include "rename/ZintRenameTruncateDialog.h"
 #include "shellext/com/BrivaneShellExt.h"
 #include "shellext/com/Clipboard.h"
 #include "shellext/com/HelpContents.h"
-#include "base/ParentFolder.h"
 #include "shellext/dialogs/ZintAboutDialog.h"
 #include "shellext/dialogs/ZintFavoriteDialog.h"
 #include "shellext/dialogs/ZintSettingsDialog.h"
 #include "ui/ResultReport.h"
 #include "ui/ZintMessageBox.h"
 
-namespace {
-constexpr CommandId kFirstCommandWithoutResult = cmd::About;  // 50-63 end before the post-operation step
+CoreCommandRows CBrivaneShellExt::OwnCommands() {
+  static const CoreCommand rows[] = {
+      {cmd::InvertSelection, &CBrivaneShellExt::InvertSelection},
+      {cmd::CopyPath, &CBrivaneShellExt::CopyPathsToClipboard},
+      {cmd::About, &CBrivaneShellExt::ShowAbout},
+      {cmd::Settings, &CBrivaneShellExt::ShowSettings},
+      {cmd::HelpContents, &CBrivaneShellExt::ShowHelp},
+      {cmd::ManageFavorites, &CBrivaneShellExt::ManageFavorites},
+  };
+  return {rows, rows + std::size(rows)};
 }
 
 STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
   if (!info) return E_INVALIDARG;
   try {
     result_.Clear();
-    runAfterwards_ = true;
     if (HIWORD(reinterpret_cast<ULONG_PTR>(info->lpVerb)) != 0) return E_INVALIDARG;
 
     const auto* extended = reinterpret_cast<const CMINVOKECOMMANDINFOEX*>(info);
@@ -42,110 +39,69 @@ STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
     auto found = identifiers_.find(LOWORD(reinterpret_cast<ULONG_PTR>(info->lpVerb)));
     currentCommand_ = found == identifiers_.end() ? cmd::Separator : found->second;
     engine_.owner = nullptr;
+    if (currentCommand_ == cmd::Separator || currentCommand_ >= kCommandCount) return E_INVALIDARG;
 
-    HRESULT hr = Dispatch(currentCommand_, *info);
-    if (hr == S_OK && currentCommand_ < kFirstCommandWithoutResult) AfterOperation(info->hwnd);
-    return hr;
+    const ActionRow& row = ActionFor(currentCommand_);
+    // A command whose feature this build does not contain: nothing runs.
+    if (!row) return S_OK;
+    HICON icon = row.feature ? commands_.CommandIcon(currentCommand_) : nullptr;
+    CommandContext context{info->hwnd, currentCommand_, icon, selection_, workingFolder_, parameters_, result_, engine_};
+    if (row.core) {
+      (this->*row.core)(context);
+      return S_OK;
+    }
+    if (RunAction(*row.feature, context) && row.feature->reportsResult) AfterOperation(info->hwnd);
+    return S_OK;
   } catch (...) {
     return E_FAIL;
   }
 }
 
-HRESULT CBrivaneShellExt::Dispatch(CommandId command, const CMINVOKECOMMANDINFO& info) {
-  switch (command) {
-    case cmd::InvertSelection:
-      runAfterwards_ = false;
-      explorer_.InvertSelection();
-      return S_OK;
-    case cmd::CopyPath:
-      runAfterwards_ = false;
-      CopyPathsToClipboard();
-      return S_OK;
-    case cmd::Encrypt:
-      RunFeatureDialog<CZintEncryptDialog>(info.hwnd);
-      return S_OK;
-    case cmd::Decrypt:
-      RunFeatureDialog<CZintDecryptDialog>(info.hwnd);
-      return S_OK;
-    case cmd::Split:
-      RunFeatureDialog<CZintSplitDialog>(info.hwnd);
-      return S_OK;
-    case cmd::Join:
-      RunDirect(info.hwnd);
-      return S_OK;
-    case cmd::RenameFindReplace:
-      RunFeatureDialog<CZintRenameFindReplaceDialog>(info.hwnd);
-      return S_OK;
-    case cmd::RenameAutoNum:
-      RunFeatureDialog<CZintRenameAutoNumDialog>(info.hwnd);
-      return S_OK;
-    case cmd::RenameAlphabetize:
-      RunFeatureDialog<CZintRenameAutoAlphaDialog>(info.hwnd);
-      return S_OK;
-    case cmd::RenameAppend:
-      RunFeatureDialog<CZintRenameAppendDialog>(info.hwnd);
-      return S_OK;
-    case cmd::RenameAutoNumAppend:
-      RunFeatureDialog<CZintRenameAutoNumAppendDialog>(info.hwnd);
-      return S_OK;
-    case cmd::RenameAlphabetizeAppend:
-      RunFeatureDialog<CZintRenameAutoAlphaAppendDialog>(info.hwnd);
-      return S_OK;
-    case cmd::RenameSameName:
-      RunFeatureDialog<CZintRenameSameNameDialog>(info.hwnd);
-      return S_OK;
-    case cmd::RenameTruncate:
-      RunFeatureDialog<CZintRenameTruncateDialog>(info.hwnd);
-      return S_OK;
-    case cmd::About:
-      ShowDialog<CZintAboutDialog>(info.hwnd);
-      return S_OK;
-    case cmd::Settings:
-      ShowDialog<CZintSettingsDialog>(info.hwnd);
-      return S_OK;
-    case cmd::HelpContents:
-      runAfterwards_ = false;
-      ShowHelpContents(info.hwnd);
-      return S_OK;
-    case cmd::ManageFavorites:
-      ShowDialog<CZintFavoriteDialog>(info.hwnd);
-      return S_OK;
-    default:
-      if (command == cmd::Separator || command >= kCommandCount) return E_INVALIDARG;
-      // A command whose feature this build does not contain: nothing runs.
-      runAfterwards_ = false;
-      return S_OK;
-  }
+bool CBrivaneShellExt::RunAction(const CommandAction& action, CommandContext& context) {
+  if (action.dialog && !action.dialog(context)) return false;
+  if (action.direct)
+    RunDirect(action, context);
+  else if (action.immediate)
+    action.immediate(context);
+  return true;
 }
 
-void CBrivaneShellExt::RunDirect(HWND parent) {
+void CBrivaneShellExt::RunDirect(const CommandAction& action, CommandContext& context) {
   if (!PromptHook()) CZintMessageBox::InstallAsPromptHook();
-  progress_.SetIcon(commands_.CommandIcon(currentCommand_));
+  direct_ = &action;
+  directContext_ = &context;
+  progress_.SetIcon(context.icon);
   progress_.SetMarquee(true);
-  progress_.DoModal(parent);
+  progress_.DoModal(context.parent);
+  direct_ = nullptr;
+  directContext_ = nullptr;
 }
 
 // The direct-operation worker, on the progress window's thread.
 void CBrivaneShellExt::Run() {
-  switch (currentCommand_) {
-    case cmd::Join:
-      engine_.JoinFiles(result_, selection_);
-      break;
-    default:
-      break;
-  }
-}
-
-void CBrivaneShellExt::CopyPathsToClipboard() {
-  if (!PutClipboardText(JoinPathLines(selection_)))
-    trace::Write(L"CBrivaneShellExt::CopyPathsToClipboard: the clipboard could not be set");
+  if (direct_ && directContext_) direct_->direct(*directContext_);
 }
 
 void CBrivaneShellExt::AfterOperation(HWND parent) {
   if (result_.status == status::Success && !result_.outputs.empty()) {
     explorer_.SelectPaths(result_.outputs);
-  } else if (runAfterwards_) {
+  } else {
     explorer_.RefreshView();
     ReportResult(parent, result_);
   }
 }
+
+void CBrivaneShellExt::InvertSelection(CommandContext&) { explorer_.InvertSelection(); }
+
+void CBrivaneShellExt::CopyPathsToClipboard(CommandContext& context) {
+  if (!PutClipboardText(JoinPathLines(context.selection)))
+    trace::Write(L"CBrivaneShellExt::CopyPathsToClipboard: the clipboard could not be set");
+}
+
+void CBrivaneShellExt::ShowAbout(CommandContext& context) { CZintAboutDialog().DoModal(context.parent); }
+
+void CBrivaneShellExt::ShowSettings(CommandContext& context) { CZintSettingsDialog().DoModal(context.parent); }
+
+void CBrivaneShellExt::ShowHelp(CommandContext& context) { ShowHelpContents(context.parent); }
+
+void CBrivaneShellExt::ManageFavorites(CommandContext& context) { CZintFavoriteDialog().DoModal(context.parent); }

@@ -1,8 +1,8 @@
 #include "shellext/dialogs/ZintAboutDialog.h"
 
 #include "base/Prompt.h"
-#include "shellext/menu/CommandCatalog.h"
 #include "shellext/dialogs/DialogIcon.h"
+#include "shellext/menu/CommandCatalog.h"
 #include "shellext/settings/UpdaterLauncher.h"
 #include "ui/ZintMessageBox.h"
 

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "resource.h"
-#include "shellext/menu/CommandTable.h"
 #include "shellext/dialogs/FavoritesEditor.h"
+#include "shellext/menu/CommandTable.h"
 #include "ui/ZintBaseDialog.h"
 
 class CZintFavoriteDialog : public CZintBaseDialog<CZintFavoriteDialog> {

@@ -1,8 +1,8 @@
 #include "shellext/dialogs/ZintSettingsDialog.h"
 
-#include "shellext/settings/BrivaneSettings.h"
-#include "shellext/menu/CommandCatalog.h"
 #include "shellext/dialogs/DialogIcon.h"
+#include "shellext/menu/CommandCatalog.h"
+#include "shellext/settings/BrivaneSettings.h"
 #include "shellext/settings/RecentPaths.h"
 
 namespace {

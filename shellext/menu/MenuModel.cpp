@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
+#include "base/ParentFolder.h"
 #include "fileops/FileMachine.h"
 #include "shellext/menu/CommandCatalog.h"
-#include "base/ParentFolder.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "base/PathList.h"
 #include "base/CommandId.h"
+#include "base/PathList.h"
 
 enum class MenuMode { Full, FavoritesOnly, DesktopBackground };
 

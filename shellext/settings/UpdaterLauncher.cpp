@@ -4,9 +4,9 @@
 #include <shellapi.h>
 
 #include "atl/Module.h"
+#include "base/ParentFolder.h"
 #include "base/Trace.h"
 #include "shellext/settings/BrivaneSettings.h"
-#include "base/ParentFolder.h"
 
 namespace {
 

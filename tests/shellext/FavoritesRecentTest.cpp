@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shellext/settings/Favorites.h"
 #include "shellext/menu/MenuContextReader.h"
+#include "shellext/settings/Favorites.h"
 #include "shellext/settings/RecentPaths.h"
 #include "shellext/settings/SettingsRegistry.h"
 #include "support/SettingsSandbox.h"

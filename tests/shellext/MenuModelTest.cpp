@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "shellext/menu/MenuModel.h"
 #include "base/ParentFolder.h"
+#include "shellext/menu/MenuModel.h"
 #include "support/TestSupport.h"
 
 namespace {

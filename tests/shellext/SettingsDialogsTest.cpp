@@ -5,20 +5,20 @@
 
 #include <memory>
 
+#include "RecordingStarter.h"
 #include "base/Prompt.h"
 #include "resource.h"
+#include "shellext/dialogs/ZintAboutDialog.h"
+#include "shellext/dialogs/ZintFavoriteDialog.h"
+#include "shellext/dialogs/ZintSettingsDialog.h"
 #include "shellext/settings/BrivaneSettings.h"
 #include "shellext/settings/Favorites.h"
 #include "shellext/settings/RecentPaths.h"
 #include "shellext/settings/SettingsRegistry.h"
 #include "shellext/settings/UpdaterLauncher.h"
-#include "shellext/dialogs/ZintAboutDialog.h"
-#include "shellext/dialogs/ZintFavoriteDialog.h"
-#include "shellext/dialogs/ZintSettingsDialog.h"
 #include "support/Screenshot.h"
 #include "support/SettingsSandbox.h"
 #include "support/WindowDriver.h"
-#include "RecordingStarter.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "RecordingStarter.h"
 #include "shellext/settings/BrivaneSettings.h"
 #include "shellext/settings/SettingsRegistry.h"
 #include "shellext/settings/UpdaterLauncher.h"
 #include "support/SettingsSandbox.h"
-#include "RecordingStarter.h"
 
 namespace {
 

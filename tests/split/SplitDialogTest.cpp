@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "resource.h"
 #include "split/SplitLayout.h"
 #include "split/SplitSizeChoice.h"
 #include "split/ZintSplitDialog.h"
-#include "resource.h"
 #include "support/Screenshot.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestSupport.h"

@@ -2,13 +2,13 @@
 // window, asks one question through the prompt hook, and the dialog ends with IDOK and the result.
 #include <gtest/gtest.h>
 
-#include "fileops/FileOperation.h"
 #include "base/Prompt.h"
+#include "fileops/FileOperation.h"
+#include "fileops/ZintProgressReportDialog.h"
 #include "resource.h"
 #include "support/TestSupport.h"
 #include "support/WindowDriver.h"
 #include "ui/ResultReport.h"
-#include "fileops/ZintProgressReportDialog.h"
 
 namespace {
 const wchar_t kCaption[] = L"Brivane Test Feature";

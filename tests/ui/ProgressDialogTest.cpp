@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "fileops/FilesRefactor.h"
 #include "base/Prompt.h"
+#include "fileops/FilesRefactor.h"
 #include "resource.h"
 #include "support/WindowDriver.h"
 #include "ui/ZintMessageBox.h"

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "base/Prompt.h"
 #include "crypt/EncryptedFile.h"
 #include "crypt/PasswordCipher.h"
 #include "crypt/PasswordDigest.h"
 #include "fileops/FilesRefactor.h"
-#include "base/Prompt.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Trace.h"
 #include "fileops/FileOperation.h"
 #include "fileops/FilesRefactor.h"
-#include "base/Trace.h"
 
 namespace {
 

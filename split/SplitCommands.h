@@ -1,0 +1,5 @@
+#pragma once
+#include "fileops/CommandAction.h"
+
+// Split (its dialog) and Join (straight behind the progress window).
+CommandRows SplitCommands();
