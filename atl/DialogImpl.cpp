@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "atl/ActivationContext.h"
+
 CDialogWindow::~CDialogWindow() {
   if (hwnd_ && !modal_) DestroyWindow(hwnd_);
 }
@@ -34,6 +36,7 @@ INT_PTR CDialogWindow::RunModal(HINSTANCE instance, int templateId, HWND parent,
   if (hwnd_) return -1;
   modal_ = true;
   initParam_ = param;
+  ModuleActivationScope controls;
   return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), parent, &CDialogWindow::DialogProc,
                          reinterpret_cast<LPARAM>(this));
 }
@@ -42,6 +45,7 @@ HWND CDialogWindow::CreateModeless(HINSTANCE instance, int templateId, HWND pare
   if (hwnd_) return nullptr;
   modal_ = false;
   initParam_ = param;
+  ModuleActivationScope controls;
   return CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, &CDialogWindow::DialogProc,
                             reinterpret_cast<LPARAM>(this));
 }

@@ -32,6 +32,11 @@ class ExplorerController {
   // After a refresh, selects exactly the items whose paths are in the list (exact, case-sensitive).
   bool SelectPaths(const PathList& paths);
 
+  // The desktop (shellext/com/ExplorerDesktop.cpp). Repeats the stored last desktop sort on the attached
+  // desktop window; with doNotAsk, without asking first. False when there is no stored sort or no view
+  // to sort.
+  bool RedoLastDesktopSort(bool doNotAsk);
+
  private:
   ComPtr<IDataObject> ItemObject(UINT which) const;
   ComPtr<IShellFolder> ViewFolder() const;
