@@ -46,6 +46,8 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PRODUCT}"
 !define MUI_ICON "${ICON_FILE}"
 !define MUI_UNICON "${ICON_FILE}"
 !define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_NOAUTOCLOSE
+!define MUI_UNFINISHPAGE_NOAUTOCLOSE
 !define MUI_WELCOMEPAGE_TEXT "This will install ${PRODUCT} ${VERSION}, the file utilities of the Explorer context menu.$\r$\n$\r$\nAfter setup, right-click files or folders in Explorer and point to Brivane. Double-clicking an encrypted (.qxenc) file asks for its password and opens it.$\r$\n$\r$\nClick Next to continue."
 !define MUI_FINISHPAGE_TEXT "${PRODUCT} is installed. Right-click files or folders in Explorer and point to Brivane.$\r$\n$\r$\nHelp > Contents in the Brivane menu opens the manual."
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\BrivaneHelp.chm"
@@ -99,6 +101,16 @@ FunctionEnd
 
 Section "Brivane" SecMain
   SectionIn RO
+  ; The outermost folder this install creates, which a rollback removes again when it is empty.
+  StrCpy $R9 "$INSTDIR"
+  ${Do}
+    ${GetParent} "$R9" $R8
+    ${If} $R8 == ""
+    ${OrIf} ${FileExists} "$R8\*.*"
+      ${ExitDo}
+    ${EndIf}
+    StrCpy $R9 $R8
+  ${Loop}
   SetOutPath "$INSTDIR"
 
   ; Explorer keeps the library of an earlier version loaded: move it aside (allowed while it is in
@@ -142,7 +154,12 @@ Section "Brivane" SecMain
     !insertmacro RemoveProgramFiles
     Delete "$INSTDIR\Uninstall.exe"
     SetOutPath "$TEMP"  ; the folder cannot go while it is the working folder
-    RMDir "$INSTDIR"
+    StrCpy $R8 "$INSTDIR"
+    ${Do}
+      RMDir "$R8"
+      ${IfThen} $R8 == $R9 ${|} ${ExitDo} ${|}
+      ${GetParent} "$R8" $R8
+    ${LoopUntil} $R8 == ""
     !insertmacro NotifyAssociationsChanged
     MessageBox MB_ICONSTOP "The ${PRODUCT} shell extension could not be registered (code $0).$\r$\n$\r$\nSetup has removed what it installed." /SD IDOK
     SetErrorLevel 3

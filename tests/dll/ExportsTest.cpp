@@ -17,6 +17,7 @@
 #include "fileops/FilesRefactor.h"
 #include "shellext/dll/ExternalZintOperations.h"
 #include "shellext/dll/JoinPieces.h"
+#include "support/RecordedOpening.h"
 #include "support/ScriptedPrompt.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestSupport.h"
@@ -129,21 +130,6 @@ TEST_F(ExportsOnFiles, AJoinThatFailsIsReportedAndWritesNothing) {
 
 // --- Decryption from the opener's entry ---
 
-// Files of the type ".brvopened" open with a command that copies them to the given file, so that the
-// test sees what was opened and with which content.
-class RecordedOpening {
- public:
-  explicit RecordedOpening(const std::wstring& record) {
-    RegSetValueW(HKEY_CLASSES_ROOT, L".brvopened", REG_SZ, L"BrivaneTest.Opened", 0);
-    std::wstring command = L"\"C:\\windows\\system32\\cmd.exe\" /c copy /y \"%1\" \"" + record + L"\"";
-    RegSetValueW(HKEY_CLASSES_ROOT, L"BrivaneTest.Opened\\shell\\open\\command", REG_SZ, command.c_str(), 0);
-  }
-  ~RecordedOpening() {
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L".brvopened");
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"BrivaneTest.Opened");
-  }
-};
-
 class DecryptExport : public ExportsOnFiles {
  protected:
   DecryptExport() : opening_(dir_ / L"opened.copy") {}
@@ -173,18 +159,6 @@ class DecryptExport : public ExportsOnFiles {
     return driver.found();
   }
 
-  // The opened file's content once it has been opened, or "<not opened>" after the wait.
-  std::string Opened(DWORD waitMs) {
-    for (DWORD waited = 0; waited < waitMs; waited += 100) {
-      if (Exists(dir_ / L"opened.copy")) {
-        Sleep(300);  // the copy may still be writing
-        return ReadBytes(dir_ / L"opened.copy");
-      }
-      Sleep(100);
-    }
-    return "<not opened>";
-  }
-
   RecordedOpening opening_;
 };
 
@@ -195,7 +169,7 @@ TEST_F(DecryptExport, DecryptsAndOpensWhatItDecrypted) {
   EXPECT_TRUE(unexpected.seen().empty());
   EXPECT_FALSE(Exists(encrypted));
   EXPECT_EQ(ReadBytes(dir_ / L"notes.brvopened"), "Meet at the harbour at nine.");
-  EXPECT_EQ(Opened(20000), "Meet at the harbour at nine.");
+  EXPECT_EQ(opening_.Opened(20000), "Meet at the harbour at nine.");
 }
 
 TEST_F(DecryptExport, OpensNothingTheDecryptionDidNotProduce) {
@@ -218,7 +192,7 @@ TEST_F(DecryptExport, OpensNothingTheDecryptionDidNotProduce) {
     WindowAnswerer answerer({L"Brivane - Decrypt Operation Error"});
     ASSERT_TRUE(Decrypt(backup, kPassword));
   }
-  EXPECT_EQ(Opened(3000), "<not opened>");
+  EXPECT_EQ(opening_.Opened(3000), "<not opened>");
   EXPECT_EQ(ReadBytes(backup), "whatever");
 }
 

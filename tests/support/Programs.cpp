@@ -15,14 +15,22 @@ std::wstring BuildFolder() {
 
 StartedProgram::StartedProgram(const std::wstring& commandLine) {
   std::wstring line = commandLine;
+  // The program and whatever it starts get no share of this program's output: a program left running
+  // would otherwise keep the test runner waiting for the end of that output.
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                           OPEN_EXISTING, 0, nullptr);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
   PROCESS_INFORMATION info{};
-  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;
   }
+  if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
 }
 
 StartedProgram::~StartedProgram() {
@@ -62,10 +70,12 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<WindowSearch*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  if ((search->processId && owner != search->processId) || !IsWindowVisible(window)) return TRUE;
   wchar_t text[512] = {};
   GetWindowTextW(window, text, 512);
-  if (*search->caption != text) return TRUE;
+  std::wstring caption = text;
+  caption.erase(caption.find_last_not_of(L' ') + 1);  // some programs pad their captions
+  if (*search->caption != caption) return TRUE;
   search->found = window;
   return FALSE;
 }

@@ -31,5 +31,6 @@ class StartedProgram {
   DWORD id_ = 0;
 };
 
-// The first visible top-level window of the process with the caption, waiting up to the timeout.
+// The first visible top-level window of the process (of any process: 0) with the caption, waiting up to
+// the timeout.
 HWND WaitForWindowOf(DWORD processId, const std::wstring& caption, DWORD timeoutMs);
