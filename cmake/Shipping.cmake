@@ -1,12 +1,11 @@
 # What every shipped binary gets: the one version resource (product "Brivane", the version set once in
-# the top-level project() call, which the updater compares) and a stripped copy for the installer.
+# the top-level project() call, which the updater compares):
 #
 #   brivane_version_resource(TARGET "File description")
-#   brivane_ship(TARGET)
 #
-# The installer packs build/ship/<file>: stripped, with a debug link to build/symbols/<file>.debug,
-# which keeps the debug information of that very build for crash analysis. The unstripped binaries in
-# build/ stay what the tests and the developers run.
+# The installer (installer/CMakeLists.txt) packs stripped copies, build/ship/<file>, each with a debug
+# link to build/symbols/<file>.debug, which keeps the debug information of that very build for crash
+# analysis. The unstripped binaries in build/ stay what the tests and the developers run.
 set(BRIVANE_SHIP_DIR ${CMAKE_BINARY_DIR}/ship)
 set(BRIVANE_SYMBOLS_DIR ${CMAKE_BINARY_DIR}/symbols)
 file(MAKE_DIRECTORY ${BRIVANE_SHIP_DIR} ${BRIVANE_SYMBOLS_DIR})
@@ -35,16 +34,4 @@ function(brivane_version_resource target description)
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
   configure_file(${CMAKE_SOURCE_DIR}/resources/version.rc.in ${rc} @ONLY)
   target_sources(${target} PRIVATE ${rc})
-endfunction()
-
-function(brivane_ship target)
-  add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}>
-            ${BRIVANE_SYMBOLS_DIR}/$<TARGET_FILE_NAME:${target}>.debug
-    COMMAND ${CMAKE_OBJCOPY} --strip-all
-            --add-gnu-debuglink=${BRIVANE_SYMBOLS_DIR}/$<TARGET_FILE_NAME:${target}>.debug
-            $<TARGET_FILE:${target}> ${BRIVANE_SHIP_DIR}/$<TARGET_FILE_NAME:${target}>
-    COMMENT "Stripped copy of $<TARGET_FILE_NAME:${target}> for the installer"
-    VERBATIM)
-  set_property(GLOBAL APPEND PROPERTY BRIVANE_SHIPPED_TARGETS ${target})
 endfunction()
