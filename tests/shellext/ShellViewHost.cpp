@@ -68,10 +68,14 @@ PIDLIST_RELATIVE ParseName(IShellFolder* folder, const std::wstring& name) {
 ShellViewHost::ShellViewHost(const std::wstring& folder) {
   ComPtr<IShellFolder> desktop;
   SHGetDesktopFolder(desktop.put());
-  PIDLIST_RELATIVE location = ParseName(desktop.get(), folder);
-  if (!location) return;
-  desktop->BindToObject(location, nullptr, IID_IShellFolder, folder_.put_void());
-  CoTaskMemFree(location);
+  if (folder.empty()) {
+    folder_ = desktop;
+  } else {
+    PIDLIST_RELATIVE location = ParseName(desktop.get(), folder);
+    if (!location) return;
+    desktop->BindToObject(location, nullptr, IID_IShellFolder, folder_.put_void());
+    CoTaskMemFree(location);
+  }
   if (!folder_) return;
 
   window_ = CreateWindowExW(0, L"STATIC", L"Brivane test view", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480,
@@ -108,6 +112,11 @@ ShellViewHost::~ShellViewHost() {
 }
 
 IUnknown* ShellViewHost::Site() const { return browser_.get(); }
+
+void ShellViewHost::ServeView(IShellView* view) {
+  ComPtr<IShellBrowser> browser = browser_.As<IShellBrowser>();
+  if (browser) static_cast<TestBrowser*>(browser.get())->SetView(view ? view : view_.get());
+}
 
 void ShellViewHost::Pump() const {
   MSG message;

@@ -13,6 +13,7 @@
 
 class ShellViewHost {
  public:
+  // An empty folder hosts the desktop itself, the root of the namespace, as the desktop window shows it.
   explicit ShellViewHost(const std::wstring& folder);
   ~ShellViewHost();
   ShellViewHost(const ShellViewHost&) = delete;
@@ -21,6 +22,8 @@ class ShellViewHost {
   bool Ready() const { return view_ && listView_; }
   IUnknown* Site() const;
   IShellView* View() const { return view_.get(); }
+  // Lets the browser hand out another view as its active one (a wrapper around View()); null restores.
+  void ServeView(IShellView* view);
   HWND Window() const { return window_; }
 
   // Lets the view's pending messages run.
