@@ -57,10 +57,11 @@ std::optional<DesktopGroup> GroupOf(int32_t kind, const std::wstring& name) {
   return std::nullopt;
 }
 
-std::wstring OrderName(int32_t kind, const std::wstring& name) {
-  if (kind != desktop_kind::OtherFolder) return name;
-  size_t slash = name.rfind(L'\\');
-  return slash == std::wstring::npos ? name : name.substr(slash + 1);
+std::wstring_view OrderName(int32_t kind, const std::wstring& name) {
+  std::wstring_view whole(name);
+  if (kind != desktop_kind::OtherFolder) return whole;
+  size_t slash = whole.rfind(L'\\');
+  return slash == std::wstring_view::npos ? whole : whole.substr(slash + 1);
 }
 
 int ColumnCount(int screenWidth, int x) { return std::max(1, (screenWidth - x) / kGridStep); }
@@ -78,8 +79,8 @@ POINT SortStartPoint(const DesktopScreen& screen) {
 }
 
 std::vector<GroupPlacement> LayOutDesktop(const std::vector<DesktopItem>& items, int screenWidth, POINT start) {
-  // Each group's members with the names they are ordered by, computed once.
-  std::vector<std::pair<std::wstring, size_t>> keyed[std::size(kDesktopGroups)];
+  // Each group's members with the names they are ordered by (views into the items' names).
+  std::vector<std::pair<std::wstring_view, size_t>> keyed[std::size(kDesktopGroups)];
   for (size_t i = 0; i < items.size(); ++i)
     if (std::optional<DesktopGroup> group = GroupOf(items[i].kind, items[i].name))
       keyed[size_t(*group)].emplace_back(OrderName(items[i].kind, items[i].name), i);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What kind of desktop item an icon is.
@@ -42,7 +43,7 @@ std::wstring NameExtension(const std::wstring& name);
 // The group an item belongs to; none for an unknown kind.
 std::optional<DesktopGroup> GroupOf(int32_t kind, const std::wstring& name);
 // The name the group is ordered by: the last path component of a kind 1 folder, else the whole name.
-std::wstring OrderName(int32_t kind, const std::wstring& name);
+std::wstring_view OrderName(int32_t kind, const std::wstring& name);
 
 struct DesktopScreen {
   int width = 0;   // the primary screen
