@@ -78,22 +78,6 @@ void PickWithKeys(HWND dialog, int button, std::initializer_list<UINT> keys, con
   EXPECT_FALSE(IsWindow(palette)) << "the palette stayed open";
 }
 
-TEST(ConversionsOfTheDialog, ColoursOpacitiesAndTheFontLabel) {
-  EXPECT_EQ(ColorOfField(0x80112233), RGB(0x11, 0x22, 0x33));
-  EXPECT_EQ(FieldOfColor(RGB(0x11, 0x22, 0x33)), 0xFF112233u);
-  struct Row {
-    uint8_t opacity;
-    int position;
-    uint8_t back;
-  };
-  for (const Row& row : {Row{255, 100, 255}, Row{150, 58, 147}, Row{100, 39, 99}, Row{0, 0, 0}, Row{2, 0, 0}}) {
-    EXPECT_EQ(TrackPositionOfOpacity(row.opacity), row.position) << int(row.opacity);
-    EXPECT_EQ(OpacityOfTrackPosition(row.position), row.back) << row.position;
-  }
-  EXPECT_EQ(FontLabelText(DefaultLabelFont(), 96), L"Times new Roman, 18pt");
-  EXPECT_EQ(FontLabelText(DefaultLabelFont(), 120), L"Times new Roman, 14pt");
-}
-
 TEST(SortDesktopDialog, OpensOnTheRecordAndOkWritesTheControlsBack) {
   DesktopSortSettings record = DefaultDesktopSortSettings();
   record.background1 = 0x00112233;  // shown without its alpha, written back opaque

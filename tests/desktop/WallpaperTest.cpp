@@ -200,18 +200,6 @@ TEST_F(WallpaperPixels, TheWallpaperShowsItsScreenSizedCornerOrIsStretched) {
   EXPECT_TRUE(Near(kWidth / 2, kHeight / 2, 0x256F95, 0));
 }
 
-TEST_F(WallpaperPixels, TheFileIsA24BitBitmap) {
-  Paint(DefaultDesktopSortSettings());
-  std::wstring path = dir_ / L"out.bmp";
-  ASSERT_TRUE(SaveCanvasAsBmp(*canvas_, path));
-  std::string bytes = ReadBytes(path);
-  ASSERT_GT(bytes.size(), 54u);
-  EXPECT_EQ(bytes.substr(0, 2), "BM");
-  EXPECT_EQ(*reinterpret_cast<const int32_t*>(&bytes[18]), kWidth);
-  EXPECT_EQ(std::abs(*reinterpret_cast<const int32_t*>(&bytes[22])), kHeight);
-  EXPECT_EQ(*reinterpret_cast<const uint16_t*>(&bytes[28]), 24);
-}
-
 // The pictures-folder file and its backup.
 class WallpaperFileTest : public testing::Test {
  protected:
