@@ -10,7 +10,7 @@
 
 #include "DesktopTestSupport.h"
 #include "RecordingFolderView.h"
-#include "ShellViewHost.h"
+#include "support/ShellViewHost.h"
 #include "desktop/DesktopSorter.h"
 #include "desktop/WallpaperPainter.h"
 #include "shellext/com/ExplorerController.h"
@@ -56,10 +56,10 @@ class DesktopSort : public testing::Test {
     CreateDirectoryW((desk_.desktop() + L"\\Work").c_str(), nullptr);
     PutFile(desk_.desktop() + L"\\notes.txt", "n");
     PutFile(desk_.desktop() + L"\\site.url", "[InternetShortcut]\r\nURL=http://example.com/\r\n");
-    host_ = std::make_unique<ShellViewHost>(L"");
+    host_ = std::make_unique<ShellViewHost>(desk_.desktop());  // the desktop itself, as the desktop shows it
     ASSERT_TRUE(host_->Ready());
-    view_ = WrapView(host_->View());
-    host_->ServeView(view_.get());
+    ASSERT_TRUE(host_->isDesktop());
+    view_ = WrapHostedView(*host_);
     controller_ = std::make_unique<ExplorerController>();
     controller_->Attach(host_->Site());
     controller_->UseDesktopPlatform(desk_.platform);
@@ -321,8 +321,7 @@ namespace {
 std::vector<Names> SortedGroups(const std::wstring& folder, const DesktopPlatform& platform) {
   ShellViewHost host(folder);
   EXPECT_TRUE(host.Ready());
-  auto view = WrapView(host.View());
-  host.ServeView(view.get());
+  auto view = WrapHostedView(host);
   ExplorerController controller;
   controller.Attach(host.Site());
   controller.UseDesktopPlatform(platform);

@@ -43,8 +43,10 @@ STDMETHODIMP RecordingFolderView::SelectAndPositionItems(UINT count, PCUITEMID_C
   return S_OK;
 }
 
-ComPtr<ComObject<RecordingFolderView>> WrapView(IShellView* real) {
+ComPtr<ComObject<RecordingFolderView>> WrapHostedView(ShellViewHost& host) {
   ComPtr<ComObject<RecordingFolderView>> wrapper;
-  ComObject<RecordingFolderView>::Create(wrapper, real);
+  ComObject<RecordingFolderView>::Create(wrapper, host.view());
+  auto* site = static_cast<ShellBrowserSite*>(static_cast<IShellBrowser*>(host.Site()));
+  site->SetView(wrapper.get());
   return wrapper;
 }

@@ -11,6 +11,7 @@
 
 #include "atl/ComObject.h"
 #include "atl/ComPtr.h"
+#include "support/ShellViewHost.h"
 
 struct PositionCall {
   std::vector<std::wstring> names;  // the items' file names (parsing names for virtual items)
@@ -74,5 +75,6 @@ class RecordingFolderView : public ComObjectRoot, public IShellView, public IFol
   ComPtr<IShellFolder> shellFolder_;
 };
 
-// Makes one around the host's real view.
-ComPtr<ComObject<RecordingFolderView>> WrapView(IShellView* real);
+// Wraps the host's real view and makes the host's browser hand out the wrapper as its active view, so
+// that a handler attached to the host's site works through it. Keep it until the host is gone.
+ComPtr<ComObject<RecordingFolderView>> WrapHostedView(ShellViewHost& host);
