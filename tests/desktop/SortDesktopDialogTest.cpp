@@ -49,7 +49,14 @@ HWND WaitForPalette(HWND dialog) {
 // Opens the colour button's palette and walks it with the keys; Enter chooses. The palette follows the
 // mouse too, so the keys come once the moves its opening causes are over.
 void PickWithKeys(HWND dialog, int button, std::initializer_list<UINT> keys, const std::wstring& shot = L"") {
+  // Out of the palette's way while it is open, and back afterwards for the programs that run next.
+  POINT cursor{};
+  GetCursorPos(&cursor);
   SetCursorPos(0, 0);
+  struct PutBack {
+    POINT at;
+    ~PutBack() { SetCursorPos(at.x, at.y); }
+  } putBack{cursor};
   PostMessageW(GetDlgItem(dialog, button), WM_KEYDOWN, VK_F4, 0);
   HWND palette = WaitForPalette(dialog);
   ASSERT_TRUE(palette);
