@@ -31,10 +31,7 @@ std::vector<std::wstring> Names(const std::wstring& folder) {
   return names;
 }
 
-bool IsEncryptionOf(const std::wstring& path, const std::string& plain) {
-  std::string bytes = ReadBytes(path);
-  return bytes.size() == plain.size() + 16 && CheckPassword(path, kPassword) && bytes.substr(16) != plain;
-}
+bool IsEncryptionOf(const std::wstring& path, const std::string& plain) { return ::IsEncryptionOf(path, plain, kPassword); }
 
 bool Nondecreasing(const std::vector<int32_t>& positions) {
   return std::is_sorted(positions.begin(), positions.end());
