@@ -86,6 +86,27 @@ TEST(EncryptAtThePathLimit, AFolderWithAnItemThatWouldNotFitIsLeftAsItWas) {
   }
 }
 
+// Scratch files are named so that they fit wherever the item's own names do.
+TEST(EncryptAtThePathLimit, AnItemWhoseNamesFitIsEncryptedAndDecryptedHoweverDeep) {
+  TempDir dir;
+  const std::wstring folder = FolderOfLength(dir, 251);
+  const std::wstring item = folder + L"\\a";  // "a.qxenc" makes 259 characters
+  for (bool deleteOriginal : {true, false}) {
+    SCOPED_TRACE(deleteOriginal ? "deleting the original" : "keeping the original");
+    dir.File(item.substr(dir.path().size() + 1), "deep down");
+    ScriptedPrompt yes;
+    EXPECT_EQ(Encrypt({item}, deleteOriginal).status, 0);
+    EXPECT_TRUE(IsEncryptionOf(item + L".qxenc", "deep down", kPassword));
+    EXPECT_EQ(NamesIn(folder), deleteOriginal ? Names{L"a.qxenc"} : (Names{L"a", L"a.qxenc"}));
+    DeleteFileW(item.c_str());
+    OperationResult result = Decrypt({item + L".qxenc"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.outputs, PathList{item});
+    EXPECT_EQ(ReadBytes(item), "deep down");
+    EXPECT_EQ(NamesIn(folder), Names{L"a"});
+  }
+}
+
 TEST(EncryptList, ANoInsideAFolderSkipsOnlyThatItem) {
   TempDir dir;
   std::wstring folder = dir.Folder(L"D");

@@ -39,7 +39,7 @@ class ListedRenamer : public FilesRenamer {
     if (afterNaming) afterNaming(*this);
     return kept;
   }
-  std::function<void(ListedRenamer&)> afterNaming;  // runs between the phases, as another program could
+  std::function<void(ListedRenamer&)> afterNaming;  // runs once the names are chosen, as another program could
 
  private:
   std::map<std::wstring, std::wstring> names_;
@@ -155,7 +155,7 @@ TEST(RenameEngine, AnItemThatCannotTakeItsNameGoesBackAndLaterItemsStillGetTheir
   TempDir dir;
   std::wstring a = dir.File(L"a.txt", "a"), b = dir.File(L"b.txt", "b"), c = dir.File(L"c.txt", "c");
   ListedRenamer renamer({a, b, c}, {{L"a.txt", L"A1.txt"}, {L"b.txt", L"B1.txt"}, {L"c.txt", L"C1.txt"}});
-  // Another program takes b's new name between the phases.
+  // Another program takes b's new name after the names are chosen.
   renamer.afterNaming = [&](ListedRenamer&) { dir.File(L"B1.txt", "other"); };
   ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;

@@ -146,6 +146,39 @@ TEST(SplitFile, RefusalsWriteNoPiece) {
   for (const std::wstring& path : {exact, tiny, folder}) EXPECT_FALSE(Exists(PiecePath(path, 0))) << Narrow(path);
 }
 
+// Pieces of an earlier split may be all that is left of that version: they are replaced only on Yes,
+// and go to the recycle bin.
+TEST(SplitFile, ExistingPiecesAreReplacedOnlyOnYes) {
+  TempDir dir;
+  std::wstring name = UniqueName(L"older", L"bin");
+  std::wstring source = dir.File(name, Pattern(100));
+  std::wstring first = dir.File(name + L".qxs0", "an earlier piece"), third = dir.File(name + L".qxs2", "another");
+  Splitter s;
+  {
+    ScriptedPrompt answers({IDYES, IDNO}, IDCANCEL);
+    OperationResult result = s.Split(source, 30);
+    EXPECT_EQ(result.status, 6);
+    EXPECT_EQ(result.message, L"");
+    ASSERT_EQ(answers.asked().size(), 2u);
+    EXPECT_EQ(answers.asked()[1].text,
+              L"2 of the pieces already exist.\nDo you want to replace them?\n(The existing files will be sent to the "
+              L"recycle bin)");
+    EXPECT_EQ(answers.asked()[1].caption, L"Split File Exist");
+    EXPECT_EQ(answers.asked()[1].type, UINT(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(ReadBytes(first), "an earlier piece");
+    EXPECT_EQ(ReadBytes(third), "another");
+    EXPECT_EQ(NamesIn(dir.path()).size(), 3u);
+  }
+  {
+    ScriptedPrompt answers({IDYES, IDYES}, IDCANCEL);
+    OperationResult result = s.Split(source, 30);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(Sizes(result.outputs), (std::vector<size_t>{30, 30, 30, 20}));
+    EXPECT_TRUE(InRecycleBin(name + L".qxs0"));
+    EXPECT_TRUE(InRecycleBin(name + L".qxs2"));
+  }
+}
+
 TEST(SplitLayout, HeaderCountsUpToFiveDigits) {
   SplitHeader four = MakeSplitHeader(4);
   EXPECT_EQ(std::string(four.begin(), four.end()), std::string("4\0\0\0\0\0\0\0\0\0", 10));
@@ -279,6 +312,7 @@ TEST(JoinFiles, AFailureLeavesNoPartialOutputAndTheExistingFileUntouched) {
     EXPECT_EQ(NamesIn(dir.path()), before);
   }
   {
+    std::string third = ReadBytes(pieces[2]);
     ASSERT_TRUE(DeleteFileW(pieces[2].c_str()));
     ASSERT_TRUE(CreateDirectoryW(pieces[2].c_str(), nullptr));
     OperationResult result = s.Join(pieces);
@@ -286,6 +320,7 @@ TEST(JoinFiles, AFailureLeavesNoPartialOutputAndTheExistingFileUntouched) {
     EXPECT_TRUE(ReadBytes(output) == "previous version");
     EXPECT_EQ(NamesIn(dir.path()), before);
     RemoveDirectoryW(pieces[2].c_str());
+    dir.File(L"data.bin.qxs2", third);
   }
   {
     // Without an earlier file: nothing at all is left under the output's name.
@@ -297,6 +332,23 @@ TEST(JoinFiles, AFailureLeavesNoPartialOutputAndTheExistingFileUntouched) {
     EXPECT_FALSE(Exists(output));
     EXPECT_EQ(NamesIn(dir.path()).size(), 4u);
   }
+}
+
+// The joined file is written under a scratch name no longer than the first piece's, so a set of pieces
+// that fits however deep its folder joins there.
+TEST(JoinFiles, JoinsWhereverThePiecesFit) {
+  TempDir dir;
+  std::wstring deep = FolderOfLength(dir, 251);
+  std::wstring output = deep + L"\\a";  // pieces of 258 characters
+  PathList pieces = PiecesOf(output, 1000, 300);
+  ASSERT_EQ(pieces.size(), 4u);
+  DeleteFileW(output.c_str());
+  ScriptedPrompt prompt({}, IDCANCEL);
+  Splitter s;
+  OperationResult result = s.Join(pieces);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_TRUE(ReadBytes(output) == Pattern(1000));
+  EXPECT_EQ(NamesIn(deep).size(), 5u);
 }
 
 // Every piece but the last holds exactly the split size and the last one at most that; a piece that
@@ -314,7 +366,7 @@ TEST(JoinFiles, PiecesOfTheWrongSizeAreRefusedBeforeWriting) {
       {"the first piece cut short", 1000, 300, 0, -50},
       {"a middle piece grown", 1000, 300, 2, 7},
       {"the last piece longer than the others", 1000, 300, 3, 201},
-      {"the last piece emptied", 1000, 300, 3, -100},
+      {"the last piece emptied", 1000, 300, 3, -110},
       {"header-only first piece, a middle piece cut", 25, 8, 2, -1},
       {"header-only first piece, the last piece grown", 25, 8, 4, 8},
   };
@@ -349,6 +401,7 @@ TEST(JoinFiles, ReportsProgressFromThreeToTheEnd) {
   Splitter s;
   ASSERT_EQ(s.Split(dir.File(L"p.bin", Pattern(100)), 30).status, 0);
   PathList pieces = s.result.outputs;
+  DeleteFileW((dir / L"p.bin").c_str());
   s.sink.reports.clear();
   ASSERT_EQ(s.Join(pieces).status, 0);
   EXPECT_EQ(s.sink.shown(), (std::vector<int32_t>{1, 3, 5, 29, 31, 55, 57, 81, 100}));
