@@ -138,7 +138,13 @@ void PieceJoiner::JoinFiles(OperationResult& result, const PathList& selection) 
   CheckSortListFilesForJoin(result, pieces);
   if (result.status != status::Success) return;
 
-  const std::wstring output = PieceBase(pieces.front());
+  // The joined file's name as the file system stores it. Pieces named ".qxs0", "..qxs0" give none: that
+  // path would be their own folder, which must never be replaced.
+  const std::wstring output = StoredPath(PieceBase(pieces.front()));
+  if (output.empty() || output.back() == L'\\') {
+    trace::Write(L"FilesRefactor::JoinFiles: The pieces give no name for the joined file.");
+    return result.Stop(status::JoinWrongKind, L"Wrong files selection for Join.", selected);
+  }
   {
     UniqueFile first = OpenForReading(pieces.front());
     SplitHeader header{};

@@ -351,6 +351,39 @@ TEST(JoinFiles, JoinsWhereverThePiecesFit) {
   EXPECT_EQ(NamesIn(deep).size(), 5u);
 }
 
+// Pieces whose name is only the suffix would join into their own folder's path: refused, and the
+// folder is never offered for replacing. A trailing dot is dropped from the joined name, as the file
+// system drops it.
+TEST(JoinFiles, TheJoinedNameIsOneTheFolderCanHold) {
+  TempDir dir;
+  for (const wchar_t* stem : {L"", L".", L" "}) {
+    SCOPED_TRACE(Narrow(stem));
+    std::wstring folder = dir.Folder(L"pieces");
+    PathList pieces = PiecesOf(dir / L"whole.bin", 100, 60);
+    PathList renamed;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+      renamed.push_back(folder + L"\\" + stem + L".qxs" + std::to_wstring(i));
+      ASSERT_TRUE(MoveFileW(pieces[i].c_str(), renamed.back().c_str()));
+    }
+    ScriptedPrompt yes;
+    Splitter s;
+    OperationResult result = s.Join(renamed);
+    EXPECT_EQ(result.status, 10);
+    EXPECT_EQ(result.message, L"Wrong files selection for Join.");
+    EXPECT_TRUE(yes.asked().empty());
+    EXPECT_EQ(NamesIn(folder).size(), 2u);
+    RemoveTree(folder);
+  }
+  PathList pieces = PiecesOf(dir / L"abc.", 100, 60);  // "abc..qxs0", "abc..qxs1"
+  DeleteFileW((dir / L"abc").c_str());
+  ScriptedPrompt yes;
+  Splitter s;
+  OperationResult result = s.Join(pieces);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.outputs, PathList{dir / L"abc"});
+  EXPECT_TRUE(ReadBytes(dir / L"abc") == Pattern(100));
+}
+
 // Every piece but the last holds exactly the split size and the last one at most that; a piece that
 // was cut short or grew is refused before anything is written.
 TEST(JoinFiles, PiecesOfTheWrongSizeAreRefusedBeforeWriting) {
