@@ -60,24 +60,7 @@ std::string Pattern(size_t size) {
   return ::testing::AssertionSuccess();
 }
 
-class BrivaneFileCommands : public RegisteredBrivane {
- protected:
-  // Invokes the menu entry on the named items, answering its windows with the script.
-  StandInRun Invoke(const std::wstring& names, const std::wstring& entry, const std::string& script = "") {
-    return InvokeIn(dir_.path(), names, entry, script);
-  }
-  StandInRun InvokeIn(const std::wstring& folder, const std::wstring& names, const std::wstring& entry,
-                      const std::string& script = "") {
-    std::wstring arguments = L"--folder " + Quoted(folder) + L" --select " + Quoted(names) + L" --invoke " +
-                             Quoted(entry);
-    if (!script.empty()) arguments += ScriptArgument(scripts_ / (L"script" + std::to_wstring(++count_) + L".txt"), script);
-    return RunStandIn(arguments);
-  }
-
-  TempDir dir_;
-  TempDir scripts_;  // apart, so that the view shows the test's files alone
-  int count_ = 0;
-};
+class BrivaneFileCommands : public BrivaneInFolder {};
 
 TEST_F(BrivaneFileCommands, SplitFromItsDialogThenJoinThePiecesBack) {
   const std::string original = Pattern(10000);

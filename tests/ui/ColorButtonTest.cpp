@@ -272,9 +272,11 @@ TEST_F(ColorButtonWindow, ASwatchSetsTheColourShowsItAndTellsTheParent) {
   EXPECT_TRUE(PickWith([&](HWND popup) {
     GetWindowRect(popup, &popupRect);
     EXPECT_EQ(GetCapture(), nullptr);  // another thread's capture is not seen here...
+    // ...but the popup's thread holds the mouse, once the popup has taken it.
     GUITHREADINFO info{sizeof info};
-    GetGUIThreadInfo(GetWindowThreadProcessId(popup, nullptr), &info);
-    EXPECT_EQ(info.hwndCapture, popup);  // ...but the popup's thread holds the mouse
+    for (DWORD start = GetTickCount(); info.hwndCapture != popup && GetTickCount() - start < 2000; Sleep(10))
+      GetGUIThreadInfo(GetWindowThreadProcessId(popup, nullptr), &info);
+    EXPECT_EQ(info.hwndCapture, popup);
     ClickAt(popup, CentreOf(popup, 9));
   }));
   // Directly below the button, left edges aligned.
