@@ -203,23 +203,41 @@ TEST_F(Album, ATwoPageLargeAlbumEmbedsEachJpegAsItIs) {
   for (const std::wstring& photo : photos) EXPECT_NE(pdf.find(ReadBytes(photo)), std::string::npos) << Narrow(photo);
 }
 
-TEST_F(Album, AGridOfPicturesWithNamesBeyondTheAnsiCodePage) {
+TEST_F(Album, AGridOfPicturesWithNamesBeyondTheAnsiCodePageAndATemporaryFolderToo) {
   PathList photos = {MakeQuadrants(dir_ / L"Café €.jpg", 200, 150), MakeQuadrants(dir_ / L"海.jpg", 150, 200),
                      MakeQuadrants(dir_ / L"c.jpg", 100, 80), MakeQuadrants(dir_ / L"d.jpg", 90, 90),
                      MakeQuadrants(dir_ / L"e.jpg", 60, 40)};
   PhotoAlbum album;
   album.outputPath = dir_.Folder(L"Álbum 写真") + L"\\PhotoAlbum.pdf";
-  BuildGridAlbum(album, photos, 2, 2, false, 3, true, false, 28, 56);
+  BuildGridAlbum(album, photos, 2, 2, false, 3, true, true, 28, 56);
+  // The temporary folder under a user name beyond the code page too: the shrunk copies and the
+  // unfinished document go there.
+  wchar_t previous[MAX_PATH] = L"";
+  GetEnvironmentVariableW(L"TMP", previous, MAX_PATH);
+  std::wstring temporary = dir_.Folder(L"Users\\Zoë 海\\Temp");
+  SetEnvironmentVariableW(L"TMP", temporary.c_str());
   Make(album);
+  SetEnvironmentVariableW(L"TMP", previous);
   ASSERT_EQ(result_.status, 0) << Narrow(result_.message);
   PdfReport report = ReadPdf(album.outputPath);
   EXPECT_TRUE(report.checked) << report.log;
   EXPECT_EQ(report.pages, 2);
   EXPECT_EQ(report.pageSizes, (std::vector<std::string>{"595.276 x 841.89 pts", "595.276 x 841.89 pts"}));
   ASSERT_EQ(report.images.size(), 5u) << report.log;
+  // Shrunk to their cells: 200 x 150 and 150 x 200 fit as they are.
   EXPECT_EQ(report.images[0].width, 200);
   EXPECT_EQ(report.images[1].height, 200);
   EXPECT_EQ(report.images[4].page, 2);
+  // Nothing is left in the temporary folder.
+  WIN32_FIND_DATAW data;
+  HANDLE left = FindFirstFileW((temporary + L"\\*").c_str(), &data);
+  int entries = 0;
+  if (left != INVALID_HANDLE_VALUE) {
+    do entries += std::wstring(data.cFileName) != L"." && std::wstring(data.cFileName) != L"..";
+    while (FindNextFileW(left, &data));
+    FindClose(left);
+  }
+  EXPECT_EQ(entries, 0);
 }
 
 TEST_F(Album, OptimisedPagesEmbedCopiesShrunkToTheirPlaceAndLeaveThePicturesAlone) {
