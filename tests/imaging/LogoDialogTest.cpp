@@ -131,6 +131,30 @@ TEST(LogoDialog, RefusesAMissingLogoAndABadFolderThenStoresAndStamps) {
   EXPECT_EQ(std::wstring(saved.imagePath), dir / L"logo.png");
 }
 
+TEST(LogoDialog, TheFrameTakesTheColourChosenFromThePalette) {
+  SettingsSandbox sandbox;
+  TempDir dir;
+  std::wstring picture = MakeQuadrants(dir / L"cat.png", 120, 100);
+  CZintImageLogoDialog dialog({picture});
+  DriveModal(dialog, kCaption, [&](HWND w) {
+    SetText(w, IDC_LOGO_TEXT, L"x");
+    Click(w, IDC_LOGO_BORDER_COLOR);
+    HWND palette = nullptr;
+    for (DWORD start = GetTickCount(); !palette && GetTickCount() - start < 5000; Sleep(20))
+      palette = FindWindowW(L"ColorPicker", nullptr);
+    ASSERT_TRUE(palette);
+    // From the orange-red, which is none of the named colours, "More Colors..." is current: down to
+    // "Automatic", down to the first swatch, black.
+    for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(palette, WM_KEYDOWN, key, 0);
+    for (DWORD start = GetTickCount(); IsWindow(palette) && GetTickCount() - start < 5000;) Sleep(20);
+    EXPECT_EQ(ButtonFace(w), RGB(0, 0, 0));
+    Click(w, IDOK);
+  });
+  EXPECT_EQ(dialog.Result().status, 0);
+  EXPECT_EQ(dialog.Settings().borderColor, 0xFF000000u);
+  EXPECT_EQ(ReadPicture(dir / L"cat_plus_logo_TL.png").At(15, 50), kBlack);
+}
+
 TEST(LogoDialog, FontLabelsAndColours) {
   LOGFONTW font = DefaultLogoSettings().font;
   EXPECT_EQ(FontLabel(font, 96), L"Times new Roman, 18pt");
