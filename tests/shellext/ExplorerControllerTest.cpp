@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/ShellViewHost.h"
 #include "shellext/com/ExplorerController.h"
 #include "support/TestSupport.h"
@@ -110,6 +112,25 @@ TEST_F(ExplorerControllerTest, SelectPathsMatchesExactlyAndFindsNewFiles) {
   ASSERT_TRUE(controller_.SelectPaths({dir_ / L"nothing.txt"}));
   host_->Pump();
   EXPECT_TRUE(host_->SelectedNames().empty());
+}
+
+// Renames announced to the view, as our commands announce them, show the new names at once; refreshing the
+// view afterwards frees each item once (Wine's own rename handling freed some twice and broke the heap).
+TEST_F(ExplorerControllerTest, AnnouncedRenamesShowAndLeaveTheHeapWhole) {
+  std::wstring from = dir_ / L"a.txt";
+  for (int round = 0; round < 20; ++round) {
+    std::wstring to = dir_ / (L"renamed" + std::to_wstring(round) + L".txt");
+    ASSERT_TRUE(MoveFileW(from.c_str(), to.c_str()));
+    SHChangeNotify(SHCNE_RENAMEITEM, SHCNF_PATHW | SHCNF_FLUSH, from.c_str(), to.c_str());
+    host_->Pump();
+    Names names = host_->AllNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (Names{L"b.txt", L"c.txt", L"d.txt", L"e.txt", L"renamed" + std::to_wstring(round) + L".txt"}));
+    from = to;
+  }
+  ASSERT_TRUE(controller_.RefreshView());
+  EXPECT_EQ(host_->AllNames().size(), 5u);
+  EXPECT_TRUE(HeapValidate(GetProcessHeap(), 0, nullptr));
 }
 
 }  // namespace

@@ -10,6 +10,8 @@ namespace {
 
 constexpr wchar_t kFrameClass[] = L"BrivaneExplorerFrame";
 constexpr UINT_PTR kViewSubclassId = 1;
+// What Wine's shell view is sent for each change notice on its folder: the items, and the event.
+constexpr UINT kViewChangeNotice = WM_USER + 0x1111;
 
 std::wstring DesktopDirectory() {
   wchar_t path[MAX_PATH] = {};
@@ -287,10 +289,30 @@ bool FolderWindow::HandleViewContextMenu(LPARAM position) {
   return true;
 }
 
+// Wine's view takes a rename by freeing the item's record and then storing the new one with an uninitialised
+// sub-item index, which its list refuses now and then: the freed record stays in the list, is freed again
+// by the next refresh, and the heap breaks a little later, in whichever program happens to be running. A
+// rename therefore reaches the view as the removal of the old item and the arrival of the new one, which it
+// handles soundly, each only when it belongs to this folder.
+LRESULT FolderWindow::PassRenameOn(HWND window, const PCIDLIST_ABSOLUTE* items, bool folder) {
+  if (items[0] && ILIsParent(folderPidl_.get(), items[0], TRUE)) {
+    PCIDLIST_ABSOLUTE removed[2] = {items[0], nullptr};
+    DefSubclassProc(window, kViewChangeNotice, reinterpret_cast<WPARAM>(removed), folder ? SHCNE_RMDIR : SHCNE_DELETE);
+  }
+  if (items[1] && ILIsParent(folderPidl_.get(), items[1], TRUE)) {
+    PCIDLIST_ABSOLUTE added[2] = {items[1], nullptr};
+    DefSubclassProc(window, kViewChangeNotice, reinterpret_cast<WPARAM>(added), folder ? SHCNE_MKDIR : SHCNE_CREATE);
+  }
+  return TRUE;
+}
+
 LRESULT CALLBACK FolderWindow::ViewProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                         DWORD_PTR self) {
   auto* folderWindow = reinterpret_cast<FolderWindow*>(self);
   if (message == WM_CONTEXTMENU && folderWindow->HandleViewContextMenu(lparam)) return 0;
+  if (message == kViewChangeNotice && (lparam == SHCNE_RENAMEITEM || lparam == SHCNE_RENAMEFOLDER) && wparam)
+    return folderWindow->PassRenameOn(window, reinterpret_cast<const PCIDLIST_ABSOLUTE*>(wparam),
+                                      lparam == SHCNE_RENAMEFOLDER);
   if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &ViewProc, kViewSubclassId);
   return DefSubclassProc(window, message, wparam, lparam);
 }

@@ -62,6 +62,7 @@ class FolderWindow {
   std::vector<UniquePidl> AllItems() const;
   std::wstring NameOf(PCUITEMID_CHILD item) const;
   bool HandleViewContextMenu(LPARAM position);
+  LRESULT PassRenameOn(HWND window, const PCIDLIST_ABSOLUTE* items, bool folder);
   static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                    DWORD_PTR self);
