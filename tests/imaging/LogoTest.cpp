@@ -234,6 +234,22 @@ TEST_F(Logo, PicturesTheLogoOrFrameCannotGoOnFailAndWriteNothing) {
   EXPECT_EQ(framed.failed, 1u);
   EXPECT_FALSE(Exists(dir_ / L"tiny_plus_logo_MC.png"));
 
+  // Neither a selected picture nor the logo is written over: cat.png's result would take the name of
+  // the selected cat_plus_logo_TL.png, and with the folder "." every result would be its own source.
+  std::wstring cat = MakeQuadrants(dir_ / L"cat.png", 60, 60);
+  std::wstring earlier = MakeFlat(dir_ / L"cat_plus_logo_TL.png", 60, 60, kBlue);
+  const std::string earlierBytes = ReadBytes(earlier), dotBytes = ReadBytes(dot);
+  OperationResult clash;
+  engine_.PutLogoOnImages(clash, {cat, earlier}, dot, L"", job.font, 0, false, 0, true, 0, L"");
+  EXPECT_EQ(clash.failed, 1u);
+  EXPECT_EQ(clash.outputs, PathList{dir_ / L"cat_plus_logo_TL_plus_logo_TL.png"});
+  EXPECT_EQ(ReadBytes(earlier), earlierBytes);
+  OperationResult here;
+  engine_.PutLogoOnImages(here, {cat, dot}, dot, L"", job.font, 0, false, 0, true, 0, L".");
+  EXPECT_EQ(here.failed, 2u);
+  EXPECT_EQ(ReadBytes(dot), dotBytes);
+  EXPECT_EQ(ReadPicture(cat).At(10, 10), kRed);
+
   // A logo that cannot be read fails every picture.
   OperationResult missing;
   engine_.PutLogoOnImages(missing, {fits}, dir_ / L"gone.png", L"", job.font, 0, false, 0, true, 0, L"Stamped");
