@@ -48,7 +48,6 @@ class CUpdateWindow : public CZintBaseDialog<CUpdateWindow> {
 
   // Shows the window modally, without an owner; the value it ended with (-1 when it could not be shown).
   INT_PTR Run() { return DoModal(nullptr); }
-  const BrivaneUpdater& Updater() const { return updater_; }
 
  protected:
   BOOL OnInitDialog(LPARAM param) override;
