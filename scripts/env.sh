@@ -28,6 +28,13 @@ brivane_prefix() {
     # Let this server end: one started here has no display, and windows made under it later would fail.
     wineserver -w
   fi
+  # A crashing test program ends at once: Wine's debugger, which the system would start for it, waits
+  # for a console that nobody reads and holds the test until CTest's timeout.
+  if [ ! -f "$WINEPREFIX/.brivane-nodebugger" ]; then
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d 'brivane-no-debugger' /f \
+      >/dev/null 2>&1 </dev/null && touch "$WINEPREFIX/.brivane-nodebugger"
+    wineserver -w
+  fi
   # The prefix never starts BrivaneUpdater.exe on its own: every test that loads Brivane.dll releases an
   # extension object, whose update schedule would otherwise start the updater, which goes to the network.
   # The updater's own tests set the schedule they need.

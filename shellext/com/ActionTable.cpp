@@ -3,6 +3,7 @@
 #include <array>
 
 #include "crypt/CryptCommands.h"
+#include "imaging/ImagingCommands.h"
 #include "rename/RenameCommands.h"
 #include "shellext/com/BrivaneShellExt.h"
 #include "split/SplitCommands.h"
@@ -14,6 +15,7 @@ const CommandRows kFeatureTables[] = {
     SplitCommands(),
     CryptCommands(),
     RenameCommands(),
+    ImagingCommands(),
 };
 
 struct Table {
