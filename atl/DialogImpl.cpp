@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "atl/ComModule.h"
+
 CDialogWindow::~CDialogWindow() {
   if (hwnd_ && !modal_) DestroyWindow(hwnd_);
 }
@@ -95,6 +97,8 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     self->hwnd_ = window;
     lParam = self->initParam_;
+    // While one of our windows exists the library must stay loaded: its procedure is ours.
+    ComModule::Lock();
   } else {
     self = reinterpret_cast<CDialogWindow*>(GetWindowLongPtrW(window, DWLP_USER));
   }
@@ -115,6 +119,7 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
     SetWindowLongPtrW(window, DWLP_USER, 0);
     self->hwnd_ = nullptr;
     self->OnFinalMessage();
+    ComModule::Unlock();
     return FALSE;
   }
   if (!handled) return message == WM_INITDIALOG ? TRUE : FALSE;

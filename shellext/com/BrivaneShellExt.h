@@ -59,8 +59,13 @@ class CBrivaneShellExt : public ComObjectRoot,
  private:
   friend struct ShellExtTestAccess;
 
+  HRESULT InitializeItems(IDataObject* data);
+  HRESULT InitializeBackground(PCIDLIST_ABSOLUTE folder);
   // The stored inputs of the menu: mode, favourites, recent folders, stored sort, desktop folders.
   MenuContext LoadMenuContext() const;
+  // Puts the selection in the order of the view it was clicked in, when the view selects the same
+  // items; returns the attributes the shell holds for them (empty where the disk must be asked).
+  KnownAttributes OrderByView();
 
   // Runs a feature's row: its dialog, then its direct operation or immediate action. False when the
   // dialog was cancelled.

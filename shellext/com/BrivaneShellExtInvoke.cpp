@@ -36,7 +36,8 @@ STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
   if (!info) return E_INVALIDARG;
   try {
     result_.Clear();
-    if (HIWORD(reinterpret_cast<ULONG_PTR>(info->lpVerb)) != 0) return E_INVALIDARG;
+    // An offset, not a verb string; a 64-bit pointer can have a zero high word, so all its upper bits count.
+    if (!IS_INTRESOURCE(info->lpVerb)) return E_INVALIDARG;
 
     const auto* extended = reinterpret_cast<const CMINVOKECOMMANDINFOEX*>(info);
     if (info->cbSize >= sizeof(CMINVOKECOMMANDINFOEX) && (info->fMask & CMIC_MASK_UNICODE) && extended->lpDirectoryW)
@@ -75,6 +76,9 @@ bool CBrivaneShellExt::RunAction(const CommandAction& action, CommandContext& co
 }
 
 void CBrivaneShellExt::RunDirect(const CommandAction& action, CommandContext& context) {
+  // The worker runs this object's code: the object lives until it has finished, whatever Explorer
+  // releases meanwhile.
+  ComPtr<IContextMenu3> self(this);
   if (!PromptHook()) CZintMessageBox::InstallAsPromptHook();
   direct_ = &action;
   directContext_ = &context;
