@@ -238,6 +238,8 @@ class Screenshots : public UpdateWindow {
     ASSERT_TRUE(box) << trace::ToUtf8(file);
     EXPECT_TRUE(SaveWindowPng(box, folder_ + L"\\" + file));
     Click(box, button);
+    // Gone before the next box is looked for: both have the same caption.
+    for (DWORD start = GetTickCount(); IsWindow(box) && GetTickCount() - start < 5000;) Sleep(10);
   }
   void SetUp() override {
     folder_ = ScreenshotFolder();
