@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "atl/ActivationContext.h"
 #include "atl/ComModule.h"
 
 CDialogWindow::~CDialogWindow() {
@@ -36,6 +37,7 @@ INT_PTR CDialogWindow::RunModal(HINSTANCE instance, int templateId, HWND parent,
   if (hwnd_) return -1;
   modal_ = true;
   initParam_ = param;
+  ModuleActivationScope controls;
   return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), parent, &CDialogWindow::DialogProc,
                          reinterpret_cast<LPARAM>(this));
 }
@@ -44,6 +46,7 @@ HWND CDialogWindow::CreateModeless(HINSTANCE instance, int templateId, HWND pare
   if (hwnd_) return nullptr;
   modal_ = false;
   initParam_ = param;
+  ModuleActivationScope controls;
   return CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, &CDialogWindow::DialogProc,
                             reinterpret_cast<LPARAM>(this));
 }

@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <string>
 
+#include "BrivaneVersion.h"
 #include "base/StatusRanges.h"
 #include "updater/InstallerSignature.h"
 #include "updater/Network.h"
 
-inline constexpr wchar_t kCurrentVersion[] = L"2.2.0";
+// The version this program was built as (the project's version in the top-level CMakeLists.txt).
+inline constexpr wchar_t kCurrentVersion[] = BRIVANE_VERSION_TEXT;
 inline constexpr wchar_t kVersionFileUrl[] = L"http://brivane.example/assets/files/QX64.ver";
 inline constexpr wchar_t kVersionFileName[] = L"QX64.ver";
 

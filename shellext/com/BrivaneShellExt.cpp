@@ -46,7 +46,8 @@ CBrivaneShellExt::CBrivaneShellExt() : engine_(this), progress_(this, &engine_.o
 
 CBrivaneShellExt::~CBrivaneShellExt() {
   try {
-    RunAutomaticUpdateSchedule();
+    // The schedule belongs to Explorer's menus, not to the programs that call the exported operations.
+    if (servesMenu_) RunAutomaticUpdateSchedule();
   } catch (...) {
     // Nothing may leave a destructor that Explorer's Release runs.
   }

@@ -53,17 +53,38 @@ STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
     const ActionRow& row = ActionFor(currentCommand_);
     // A command whose feature this build does not contain: nothing runs.
     if (!row) return S_OK;
-    HICON icon = row.feature ? commands_.CommandIcon(currentCommand_) : nullptr;
-    CommandContext context{info->hwnd, currentCommand_, icon, selection_, workingFolder_, parameters_, result_, engine_};
     if (row.core) {
+      CommandContext context{info->hwnd, currentCommand_, nullptr, selection_, workingFolder_, parameters_, result_, engine_};
       (this->*row.core)(context);
       return S_OK;
     }
-    if (RunAction(*row.feature, context) && row.feature->reportsResult) AfterOperation(info->hwnd);
+    RunFeatureRow(*row.feature, info->hwnd, commands_.CommandIcon(currentCommand_));
     return S_OK;
   } catch (...) {
     return E_FAIL;
   }
+}
+
+bool CBrivaneShellExt::RunFeatureRow(const CommandAction& action, HWND parent, HICON icon, OperationResult* outcome) {
+  CommandContext context{parent, currentCommand_, icon, selection_, workingFolder_, parameters_, result_, engine_};
+  if (!RunAction(action, context)) return false;
+  if (outcome) *outcome = result_;
+  if (action.reportsResult) AfterOperation(parent);
+  return true;
+}
+
+bool CBrivaneShellExt::RunCommandOn(CommandId command, const PathList& selection, HWND parent,
+                                    OperationResult& outcome) {
+  servesMenu_ = false;
+  result_.Clear();
+  outcome = result_;
+  selection_ = selection;
+  workingFolder_ = selection_.empty() ? std::wstring() : ParentFolder(selection_.front());
+  currentCommand_ = command;
+  engine_.owner = nullptr;
+  const ActionRow& row = ActionFor(command);
+  if (!row.feature) return false;
+  return RunFeatureRow(*row.feature, parent, commands_.CommandIcon(command), &outcome);
 }
 
 bool CBrivaneShellExt::RunAction(const CommandAction& action, CommandContext& context) {
