@@ -73,7 +73,7 @@ TEST(EncryptDialog, RefusesPasswordsThatDifferOrAreEmptyAndStaysOpen) {
       HWND box = WaitForWindow(thread, L"Password Validation");
       if (!box) break;
       seen.push_back({WindowText(box), WindowText(GetDlgItem(box, IDC_HEADING)), false});
-      Click(box, IDOK);
+      Dismiss(box, IDOK);
       seen.back().dialogOpen = !NoWindowAppears(thread, kCaption, 5000);
     }
     Click(window, IDCANCEL);

@@ -148,7 +148,7 @@ TEST(SplitDialog, SizesThatCannotBeReadAreRefusedAndTheDialogStaysOpen) {
       if (!box) break;
       refusals.push_back(WindowText(GetDlgItem(box, IDC_HEADING)));
       EXPECT_FALSE(IsWindow(GetDlgItem(box, IDCANCEL)));  // OK alone
-      Click(box, IDOK);
+      Dismiss(box, IDOK);
       EXPECT_FALSE(NoWindowAppears(thread, kCaption, 5000));
     }
     openAfterwards = IsWindowVisible(window) != FALSE;

@@ -65,6 +65,11 @@ void Click(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK,
 
 void ClickNow(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
+void Dismiss(HWND box, int id, DWORD timeoutMs) {
+  Click(box, id);
+  for (DWORD start = GetTickCount(); IsWindow(box) && GetTickCount() - start < timeoutMs;) Sleep(10);
+}
+
 AnsweredBox AnswerMessageBox(const std::wstring& caption, int button) {
   AnsweredBox seen;
   HWND box = WaitForProcessWindow(caption);
@@ -74,9 +79,7 @@ AnsweredBox AnswerMessageBox(const std::wstring& caption, int button) {
   seen.ownerCaption = owner ? WindowText(owner) : L"";
   if (HWND bar = owner ? GetDlgItem(owner, IDC_PROGRESS_BAR) : nullptr)
     seen.ownerBarStyle = GetWindowLongPtrW(bar, GWL_STYLE);
-  Click(box, button);
-  // Gone before the next call looks, so that one never finds this box again.
-  for (DWORD start = GetTickCount(); IsWindow(box) && GetTickCount() - start < 5000;) Sleep(10);
+  Dismiss(box, button);
   return seen;
 }
 

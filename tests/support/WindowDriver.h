@@ -23,6 +23,9 @@ RECT ChildRect(HWND dialog, int id);
 void Click(HWND dialog, int id);
 // Sends the click and returns once it is handled: for buttons that do not start a modal loop.
 void ClickNow(HWND dialog, int id);
+// Clicks a message box's button and returns once the box is gone, so that looking for the next box of the
+// same caption never finds this one again (a posted click leaves it on screen for a moment).
+void Dismiss(HWND box, int id, DWORD timeoutMs = 5000);
 
 // What a test saw of a message box it answered: the text, and the window that owned it (the progress
 // window, for a question asked from an operation's worker).

@@ -237,9 +237,7 @@ class Screenshots : public UpdateWindow {
     HWND box = WaitForProcessWindow(kUpdaterCaption);
     ASSERT_TRUE(box) << trace::ToUtf8(file);
     EXPECT_TRUE(SaveWindowPng(box, folder_ + L"\\" + file));
-    Click(box, button);
-    // Gone before the next box is looked for: both have the same caption.
-    for (DWORD start = GetTickCount(); IsWindow(box) && GetTickCount() - start < 5000;) Sleep(10);
+    Dismiss(box, button);
   }
   void SetUp() override {
     folder_ = ScreenshotFolder();
