@@ -4,11 +4,11 @@
 
 #include "base/Prompt.h"
 #include "shellext/dialogs/DialogIcon.h"
+#include "ui/ListColumn.h"
 #include "ui/ZintMessageBox.h"
 
 namespace {
 
-constexpr int kColumnWidth = 230;
 constexpr size_t kMaxRowText = 255;
 constexpr wchar_t kListFull[] =
     L"The favorites menu is full. Remove some items from it before adding more.";
@@ -46,9 +46,7 @@ BOOL CZintFavoriteDialog::OnInitDialog(LPARAM) {
 void CZintFavoriteDialog::PrepareList(int id) {
   HWND list = Item(id);
   LVCOLUMNW column{};
-  column.mask = LVCF_WIDTH;
-  column.cx = kColumnWidth;
-  ListView_InsertColumn(list, 0, &column);
+  ListView_InsertColumn(list, 0, &column);  // sized to the list as rows are shown
   ListView_SetImageList(list, images_.get(), LVSIL_SMALL);
 }
 
@@ -81,6 +79,7 @@ void CZintFavoriteDialog::ShowRows(int id, const FavoriteRows& rows) {
     ListView_EnsureVisible(list, std::min(top, int(rows.size()) - 1), FALSE);
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  FitOnlyColumn(list);
   InvalidateRect(list, nullptr, TRUE);
 }
 
