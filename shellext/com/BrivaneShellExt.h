@@ -77,6 +77,9 @@ class CBrivaneShellExt : public ComObjectRoot,
   void ShowSettings(CommandContext& context);
   void ShowHelp(CommandContext& context);
   void ManageFavorites(CommandContext& context);
+  void SortDesktopCustom(CommandContext& context);
+  void RedoDesktopSort(CommandContext& context);
+  void SortDesktopTheme(CommandContext& context);
 
   ComPtr<IUnknown> site_;
   FilesRefactor engine_;

@@ -3,6 +3,8 @@
 #include "base/ParentFolder.h"
 #include "base/Prompt.h"
 #include "base/Trace.h"
+#include "desktop/DesktopSortSettings.h"
+#include "desktop/ZintSortDesktopDialog.h"
 #include "shellext/com/BrivaneShellExt.h"
 #include "shellext/com/Clipboard.h"
 #include "shellext/com/HelpContents.h"
@@ -20,6 +22,12 @@ CoreCommandRows CBrivaneShellExt::OwnCommands() {
       {cmd::Settings, &CBrivaneShellExt::ShowSettings},
       {cmd::HelpContents, &CBrivaneShellExt::ShowHelp},
       {cmd::ManageFavorites, &CBrivaneShellExt::ManageFavorites},
+      {cmd::SortDesktopCustom, &CBrivaneShellExt::SortDesktopCustom},
+      {cmd::SortDesktopRedo, &CBrivaneShellExt::RedoDesktopSort},
+      {cmd::SortDesktopEggPlant, &CBrivaneShellExt::SortDesktopTheme},
+      {cmd::SortDesktopSunset, &CBrivaneShellExt::SortDesktopTheme},
+      {cmd::SortDesktopDark, &CBrivaneShellExt::SortDesktopTheme},
+      {cmd::SortDesktopBlueSky, &CBrivaneShellExt::SortDesktopTheme},
   };
   return {rows, rows + std::size(rows)};
 }
@@ -105,3 +113,25 @@ void CBrivaneShellExt::ShowSettings(CommandContext& context) { CZintSettingsDial
 void CBrivaneShellExt::ShowHelp(CommandContext& context) { ShowHelpContents(context.parent); }
 
 void CBrivaneShellExt::ManageFavorites(CommandContext& context) { CZintFavoriteDialog().DoModal(context.parent); }
+
+// The desktop sorts ask their keep-or-undo question through the prompt hook.
+void CBrivaneShellExt::SortDesktopCustom(CommandContext& context) {
+  if (!PromptHook()) CZintMessageBox::InstallAsPromptHook();
+  CZintSortDesktopDialog dialog(ProcessDesktopSortSettings(), commands_.CommandIcon(context.command));
+  if (dialog.DoModal(context.parent) != IDOK) return;
+  explorer_.SortDesktop(ProcessDesktopSortSettings(), true, false);
+}
+
+void CBrivaneShellExt::RedoDesktopSort(CommandContext& context) {
+  if (!PromptHook()) CZintMessageBox::InstallAsPromptHook();
+  if (Prompt(context.parent, L"Redo Last Desktop Sort?", L"Brivane - Redo Last Desktop Sort",
+             MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return;
+  explorer_.RedoLastDesktopSort(false);
+}
+
+void CBrivaneShellExt::SortDesktopTheme(CommandContext& context) {
+  if (!PromptHook()) CZintMessageBox::InstallAsPromptHook();
+  DesktopSortSettings settings = DefaultDesktopSortSettings();
+  if (ApplyDesktopTheme(context.command, settings)) explorer_.SortDesktop(settings, true, false);
+}

@@ -24,7 +24,12 @@ class BrivaneInFolder : public RegisteredBrivane {
  protected:
   // Invokes the menu entry on the named items, answering its windows with the script.
   StandInRun Invoke(const std::wstring& names, const std::wstring& entry, const std::string& script = "") {
-    std::wstring arguments = L"--folder " + Quoted(dir_.path()) + L" --select " + Quoted(names) + L" --invoke " +
+    return InvokeIn(dir_.path(), names, entry, script);
+  }
+  // The same in another folder (one inside dir_, say).
+  StandInRun InvokeIn(const std::wstring& folder, const std::wstring& names, const std::wstring& entry,
+                      const std::string& script = "") {
+    std::wstring arguments = L"--folder " + Quoted(folder) + L" --select " + Quoted(names) + L" --invoke " +
                              Quoted(entry);
     if (!script.empty()) arguments += ScriptArgument(scripts_ / (L"script" + std::to_wstring(++count_) + L".txt"), script);
     return RunStandIn(arguments);

@@ -4,6 +4,7 @@
 
 #include "rename/NameRules.h"
 #include "rename/TemporaryNames.h"
+#include "support/FileChecks.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -61,6 +62,21 @@ TEST(TemporaryNames, DrawsAgainPastNamesAlreadyTaken) {
 
   EXPECT_EQ(names.Reserve(dir / L"missing"), L"");
   EXPECT_EQ(names.Reserve(dir / std::wstring(250, L'x')), L"");
+}
+
+// Deep folders get as many hexadecimal digits as still fit, and never a name the batch needs.
+TEST(TemporaryNames, ShorterWhereTheFolderIsDeep) {
+  TempDir dir;
+  std::wstring path = TemporaryNames(7).Reserve(FolderOfLength(dir, 255));
+  EXPECT_EQ(path.size(), 259u);
+  EXPECT_EQ(path.substr(256).find_first_not_of(L"0123456789ABCDEF"), std::wstring::npos);
+  // One digit: every name but "7" is wanted by the batch.
+  TempDir other;
+  std::wstring folder = FolderOfLength(other, 257);
+  auto wanted = [&](const std::wstring& candidate) { return candidate != folder + L"\\7"; };
+  EXPECT_EQ(TemporaryNames(1).Reserve(folder, wanted), folder + L"\\7");
+  EXPECT_EQ(TemporaryNames(1).Reserve(folder, wanted), L"");  // "7" is taken now
+  EXPECT_EQ(TemporaryNames(1).Reserve(FolderOfLength(other, 258)), L"");  // no room for any name
 }
 
 }  // namespace
