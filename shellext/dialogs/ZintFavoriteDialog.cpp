@@ -4,6 +4,7 @@
 
 #include "base/Prompt.h"
 #include "shellext/dialogs/DialogIcon.h"
+#include "ui/Dpi.h"
 #include "ui/ListColumn.h"
 #include "ui/ZintMessageBox.h"
 
@@ -30,10 +31,12 @@ CZintFavoriteDialog::CZintFavoriteDialog() : CZintBaseDialog(CommandResourceIcon
 BOOL CZintFavoriteDialog::OnInitDialog(LPARAM) {
   ShowHeaderIcon(Handle(), Icon());
   // One image list for both views (they share it, LVS_SHAREIMAGELISTS); the dialog object owns it.
-  images_.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 8));
+  // The rows' icons at the system's small-icon size for the window's DPI.
+  int iconSize = SmallIconSize(WindowDpi(Handle()));
+  images_.reset(ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 0, 8));
   for (CommandId id = 0; id < kCommandCount; ++id) {
-    HICON icon = table_.CommandIcon(id);
-    int index = icon ? ImageList_AddIcon(images_.get(), icon) : -1;
+    UniqueIcon icon = CommandResourceIcon(id, iconSize);
+    int index = icon ? ImageList_AddIcon(images_.get(), icon.get()) : -1;
     if (index >= 0) imageOfCommand_[id] = index;
   }
   PrepareList(IDC_FAVORITES_AVAILABLE);

@@ -336,7 +336,10 @@ TEST_F(Dialogs, FavoritesCancelSavesNothing) {
 TEST_F(Dialogs, FavoritesColumnsFillTheirListsAsRowsComeAndGo) {
   SaveFavorites({5, 0, 18});
   ColumnFit available, chosen, availableAfter, chosenAfter;
+  int iconWidth = 0, iconHeight = 0;
   WindowDriver driver(L"Brivane - Manage Favorites", [&](HWND dialog) {
+    ImageList_GetIconSize(ListView_GetImageList(GetDlgItem(dialog, IDC_FAVORITES_CHOSEN), LVSIL_SMALL), &iconWidth,
+                          &iconHeight);
     available = ReadColumnFit(dialog, IDC_FAVORITES_AVAILABLE);
     chosen = ReadColumnFit(dialog, IDC_FAVORITES_CHOSEN);
     HWND list = GetDlgItem(dialog, IDC_FAVORITES_AVAILABLE);
@@ -357,6 +360,9 @@ TEST_F(Dialogs, FavoritesColumnsFillTheirListsAsRowsComeAndGo) {
   // The chosen list gained a scroll bar and the available one lost its own.
   EXPECT_LT(chosenAfter.client, chosen.client);
   EXPECT_GT(availableAfter.client, available.client);
+  // The rows' icons are the system's small icons at the program's DPI (24 pixels at 150 %).
+  EXPECT_EQ(iconWidth, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(iconHeight, GetSystemMetrics(SM_CYSMICON));
 }
 
 TEST_F(Dialogs, FavoritesRefuseARowThatWouldNotFitTheStoredValue) {
