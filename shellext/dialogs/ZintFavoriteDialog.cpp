@@ -4,6 +4,8 @@
 
 #include "base/Prompt.h"
 #include "shellext/dialogs/DialogIcon.h"
+#include "shellext/menu/CommandCatalog.h"
+#include "shellext/menu/IconCache.h"
 #include "ui/Dpi.h"
 #include "ui/ListColumn.h"
 #include "ui/ZintMessageBox.h"
@@ -35,8 +37,8 @@ BOOL CZintFavoriteDialog::OnInitDialog(LPARAM) {
   int iconSize = SmallIconSize(WindowDpi(Handle()));
   images_.reset(ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 0, 8));
   for (CommandId id = 0; id < kCommandCount; ++id) {
-    UniqueIcon icon = CommandResourceIcon(id, iconSize);
-    int index = icon ? ImageList_AddIcon(images_.get(), icon.get()) : -1;
+    HICON icon = icon_cache::Icon(CommandIconSlot(id), iconSize);
+    int index = icon ? ImageList_AddIcon(images_.get(), icon) : -1;
     if (index >= 0) imageOfCommand_[id] = index;
   }
   PrepareList(IDC_FAVORITES_AVAILABLE);
