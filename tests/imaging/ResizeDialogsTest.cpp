@@ -108,7 +108,7 @@ TEST(ResizeDialog, RefusesBadFolderNamesAndSizesAndStaysOpen) {
       refusals.push_back(RefusalAfterOk(w, L"Brivane - Image Resize"));
     }
     // The refused box has the focus, for the user to mend it.
-    EXPECT_EQ(FocusOf(w), GetDlgItem(w, IDC_RESIZE_WIDTH));
+    EXPECT_EQ(FocusAfterRefusal(w, GetDlgItem(w, IDC_RESIZE_WIDTH)), GetDlgItem(w, IDC_RESIZE_WIDTH));
     SetText(w, IDC_RESIZE_WIDTH, L"20");
     SetText(w, IDC_RESIZE_HEIGHT, L"0");
     refusals.push_back(RefusalAfterOk(w, L"Brivane - Image Resize"));
