@@ -28,10 +28,3 @@ std::wstring RefusalAfterOk(HWND dialog, const std::wstring& caption) {
   for (DWORD start = GetTickCount(); IsWindow(search.found) && GetTickCount() - start < 3000;) Sleep(10);
   return text;
 }
-
-HWND FocusAfterRefusal(HWND dialog, HWND expected) {
-  HWND focus = FocusOf(dialog);
-  for (DWORD start = GetTickCount(); focus != expected && GetTickCount() - start < 3000; focus = FocusOf(dialog))
-    Sleep(10);
-  return focus;
-}

@@ -7,7 +7,3 @@
 // Clicks the dialog's OK, waits for the message box with the caption on the dialog's thread (a box may
 // carry the dialog's own caption), answers it and returns its text; empty when none appears.
 std::wstring RefusalAfterOk(HWND dialog, const std::wstring& caption);
-
-// Where the dialog's keyboard focus is once it has settled on `expected`, or after 3 seconds: the box of
-// RefusalAfterOk is gone before the dialog's code after it (which moves the focus) has run.
-HWND FocusAfterRefusal(HWND dialog, HWND expected);
