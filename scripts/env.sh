@@ -64,4 +64,12 @@ brivane_prefix() {
     read -r value owner <"$WINEPREFIX/$BRIVANE_LOGPIXELS_NOTE" || true
     if [ -z "$owner" ] || ! kill -0 "$owner" 2>/dev/null; then brivane_restore_logpixels; fi
   fi
+  # The prefix never starts BrivaneUpdater.exe on its own: every test that loads Brivane.dll releases an
+  # extension object, whose update schedule would otherwise start the updater, which goes to the network.
+  # The updater's own tests set the schedule they need.
+  if [ ! -f "$WINEPREFIX/.brivane-no-automatic-updates" ]; then
+    wine reg add 'HKCU\Software\Brivane' /v AutomaticUpdatesInterval /t REG_BINARY /d 00000000 /f >/dev/null 2>&1 </dev/null &&
+      touch "$WINEPREFIX/.brivane-no-automatic-updates"
+    wineserver -w
+  fi
 }

@@ -1,6 +1,7 @@
 #include "ui/DialogDecor.h"
 
-#include "resource.h"
+#include <commctrl.h>
+
 #include "ui/Dpi.h"
 
 namespace {
@@ -26,16 +27,16 @@ RECT BannerRect(int windowWidth, int height, int dpi) {
   return {-overhang, -overhang, windowWidth + overhang, height - overhang};
 }
 
-void PlaceBanner(HWND dialog, int windowWidth, int height, int dpi) {
+void PlaceBanner(HWND dialog, int windowWidth, int height, int dpi, int bannerId) {
   RECT banner = BannerRect(windowWidth, height, dpi);
-  SetWindowPos(GetDlgItem(dialog, IDC_BANNER), nullptr, banner.left, banner.top, banner.right - banner.left,
+  SetWindowPos(GetDlgItem(dialog, bannerId), nullptr, banner.left, banner.top, banner.right - banner.left,
                banner.bottom - banner.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PlaceBanner(HWND dialog, int height) {
+void PlaceBanner(HWND dialog, int height, int bannerId) {
   RECT window;
   GetWindowRect(dialog, &window);
-  PlaceBanner(dialog, window.right - window.left, height, WindowDpi(dialog));
+  PlaceBanner(dialog, window.right - window.left, height, WindowDpi(dialog), bannerId);
 }
 
 UniqueBitmap BitmapForDpi(HBITMAP bitmap, int dpi) {
@@ -81,4 +82,12 @@ RECT ControlRect(HWND control) {
   GetWindowRect(control, &rect);
   MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
   return rect;
+}
+
+bool StartMarquee(HWND bar, HWND standInText) {
+  SetWindowLongPtrW(bar, GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_BORDER | PBS_SMOOTH | PBS_MARQUEE);
+  bool moving = SendMessageW(bar, PBM_SETMARQUEE, TRUE, 100) == 1;
+  ShowWindow(standInText, moving ? SW_HIDE : SW_SHOW);
+  ShowWindow(bar, moving ? SW_SHOW : SW_HIDE);
+  return moving;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // CZintBaseDialog<T>: the base of every Brivane dialog. T names its template (T::IDD), which has a
-// banner (260) and a heading (298). On WM_INITDIALOG it lays out the banner, gives the heading the bold
-// heading font, sets the icons and, when modeless, registers for keyboard navigation; then it calls
-// OnInitDialog. IDOK and IDCANCEL end the dialog with that id unless OnCommand of T handles them first.
+// banner (260) and a heading (298); a template that numbers them otherwise names its own ids as
+// T::kBannerId and T::kHeadingId (and its banner picture's as T::kSymbolId). On WM_INITDIALOG it lays
+// out the banner, gives the heading the bold heading font, sets the icons and, when modeless, registers
+// for keyboard navigation; then it calls OnInitDialog. IDOK and IDCANCEL end the dialog with that id unless OnCommand of T handles them first.
 // The banner, the heading font and the banner's picture (297, when it is a bitmap) follow the window's
 // DPI, at the start and whenever the window moves to a monitor of another DPI.
 #include <windows.h>
@@ -28,6 +29,10 @@ class CZintBaseDialog : public CDialogImpl<T> {
     if (this->Handle() && !this->IsModal()) DestroyWindow(this->Handle());
   }
 
+  static constexpr int kBannerId = IDC_BANNER;
+  static constexpr int kHeadingId = IDC_HEADING;
+  static constexpr int kSymbolId = IDC_SYMBOL;
+
   void SetIcon(HICON commandIcon) { icon_.reset(commandIcon ? CopyIcon(commandIcon) : nullptr); }
   HICON Icon() const { return icon_.get(); }
   // Made for the window's DPI when the window opens; null before.
@@ -48,7 +53,7 @@ class CZintBaseDialog : public CDialogImpl<T> {
         GetWindowRect(window, &frame);
         FollowDpi(int(frame.right - frame.left), dpi, ScaleForDpi(kBannerHeight, dpi), false);
         // The template's own picture, which the static control loaded at its 96-DPI size.
-        HWND symbol = this->Item(IDC_SYMBOL);
+        HWND symbol = this->Item(T::kSymbolId);
         if (symbol && (GetWindowLongW(symbol, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
           SetBannerPicture(reinterpret_cast<HBITMAP>(SendMessageW(symbol, STM_GETIMAGE, IMAGE_BITMAP, 0)));
         SetDialogIcons(window, icon_.get());
@@ -62,7 +67,7 @@ class CZintBaseDialog : public CDialogImpl<T> {
         GetWindowRect(window, &frame);
         int width = suggested ? int(suggested->right - suggested->left) : int(frame.right - frame.left);
         // The banner keeps its height in proportion (a message box's is taller than the others').
-        RECT banner = ControlRect(this->Item(IDC_BANNER));
+        RECT banner = ControlRect(this->Item(T::kBannerId));
         int dpi = LOWORD(wParam);
         FollowDpi(width, dpi, MulDiv(int(banner.bottom - banner.top), dpi, dpi_), true);
         if (pictureSource_) SetBannerPicture(pictureSource_);
@@ -70,7 +75,7 @@ class CZintBaseDialog : public CDialogImpl<T> {
       }
       case WM_CTLCOLORSTATIC:
         // The heading is drawn straight over the banner.
-        if (reinterpret_cast<HWND>(lParam) == this->Item(IDC_HEADING)) {
+        if (reinterpret_cast<HWND>(lParam) == this->Item(T::kHeadingId)) {
           SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
           result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
           return true;
@@ -80,8 +85,8 @@ class CZintBaseDialog : public CDialogImpl<T> {
         if (!this->IsModal()) UnregisterModelessDialog(window);
         // The picture control gets back what it had, so it never holds our copy once that is gone.
         if (pictureSource_ &&
-            reinterpret_cast<HBITMAP>(this->SendItem(IDC_SYMBOL, STM_GETIMAGE, IMAGE_BITMAP)) != pictureBefore_)
-          this->SendItem(IDC_SYMBOL, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictureBefore_));
+            reinterpret_cast<HBITMAP>(this->SendItem(T::kSymbolId, STM_GETIMAGE, IMAGE_BITMAP)) != pictureBefore_)
+          this->SendItem(T::kSymbolId, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictureBefore_));
         break;
       case WM_COMMAND:
         if (CDialogImpl<T>::ProcessMessage(message, wParam, lParam, result)) return true;
@@ -94,10 +99,10 @@ class CZintBaseDialog : public CDialogImpl<T> {
     return CDialogImpl<T>::ProcessMessage(message, wParam, lParam, result);
   }
 
-  // Shows a bitmap in the banner's picture control (297), stretched to the window's DPI. The caller
-  // keeps the bitmap alive while the window is open.
+  // Shows a bitmap in the banner's picture control (297, or T::kSymbolId), stretched to the window's
+  // DPI. The caller keeps the bitmap alive while the window is open.
   void SetBannerPicture(HBITMAP picture) {
-    HWND symbol = this->Item(IDC_SYMBOL);
+    HWND symbol = this->Item(T::kSymbolId);
     if (!symbol || !picture) return;
     UniqueBitmap scaled = BitmapForDpi(picture, dpi_);
     HBITMAP shown = scaled ? scaled.get() : picture;
@@ -117,9 +122,9 @@ class CZintBaseDialog : public CDialogImpl<T> {
   // drawn over it.
   void FollowDpi(int windowWidth, int dpi, int bannerHeight, bool redraw) {
     dpi_ = dpi;
-    PlaceBanner(this->Handle(), windowWidth, bannerHeight, dpi);
+    PlaceBanner(this->Handle(), windowWidth, bannerHeight, dpi, T::kBannerId);
     UniqueFont font = CreateHeadingFont(dpi);
-    this->SendItem(IDC_HEADING, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), redraw);
+    this->SendItem(T::kHeadingId, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), redraw);
     headingFont_ = std::move(font);  // the old font goes only once the heading has let go of it
   }
 
