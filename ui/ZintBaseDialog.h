@@ -3,7 +3,8 @@
 // banner (260) and a heading (298); a template that numbers them otherwise names its own ids as
 // T::kBannerId and T::kHeadingId (and its banner picture's as T::kSymbolId). On WM_INITDIALOG it lays
 // out the banner, gives the heading the bold heading font, sets the icons and, when modeless, registers
-// for keyboard navigation; then it calls OnInitDialog. IDOK and IDCANCEL end the dialog with that id unless OnCommand of T handles them first.
+// for keyboard navigation; then it calls OnInitDialog. IDOK and IDCANCEL end the dialog with that id
+// unless OnCommand of T handles them first.
 // The banner, the heading font and the banner's picture (297, when it is a bitmap) follow the window's
 // DPI, at the start and whenever the window moves to a monitor of another DPI.
 #include <windows.h>
