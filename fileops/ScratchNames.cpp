@@ -1,4 +1,4 @@
-#include "rename/TemporaryNames.h"
+#include "fileops/ScratchNames.h"
 
 #include <windows.h>
 
@@ -16,7 +16,7 @@ uint64_t Mix(uint64_t state) {
 
 }  // namespace
 
-TemporaryNames::TemporaryNames() {
+ScratchNames::ScratchNames() {
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
   // Mixed, so that two batches started close together begin far apart in the sequence and never walk
@@ -24,7 +24,7 @@ TemporaryNames::TemporaryNames() {
   state_ = Mix(uint64_t(now.QuadPart) ^ (uint64_t(GetCurrentProcessId()) << 32) ^ GetCurrentThreadId());
 }
 
-std::wstring TemporaryNames::NameFor(uint64_t state) {
+std::wstring ScratchNames::NameFor(uint64_t state) {
   static const wchar_t kHex[] = L"0123456789ABCDEF";
   uint32_t value = uint32_t(Mix(state) >> 32);
   std::wstring name = L"mrv";
@@ -32,17 +32,27 @@ std::wstring TemporaryNames::NameFor(uint64_t state) {
   return name + L".tmp";
 }
 
-std::wstring TemporaryNames::Peek() const { return NameFor(state_ + 1); }
+std::wstring ScratchNames::Peek() const { return NameFor(state_ + 1); }
 
-std::wstring TemporaryNames::Reserve(const std::wstring& folder) {
+template <class Claim>
+std::wstring ScratchNames::Draw(const std::wstring& folder, Claim claim) {
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     std::wstring path = folder + L"\\" + NameFor(++state_);
     if (path.size() >= MAX_PATH) return L"";
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file) return path;
+    if (claim(path)) return path;
     DWORD error = GetLastError();
     // Taken, or still being deleted by someone: draw again. Anything else is the folder's answer.
     if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED) return L"";
   }
   return L"";
+}
+
+std::wstring ScratchNames::Reserve(const std::wstring& folder) {
+  return Draw(folder, [](const std::wstring& path) {
+    return bool(UniqueFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)));
+  });
+}
+
+std::wstring ScratchNames::ReserveFolder(const std::wstring& folder) {
+  return Draw(folder, [](const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != FALSE; });
 }

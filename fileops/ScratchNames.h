@@ -1,0 +1,34 @@
+#pragma once
+// Scratch names beside the user's items, "mrvXXXXXXXX.tmp": the rename batches' temporary names and the
+// folder that extract-to-folder gathers the selection in.
+//
+// GetTempFileNameW numbers at most 65535 names per prefix and probes them one after another, so a folder
+// full of earlier scratch names slows it down quadratically and can exhaust it. Here every candidate is
+// drawn afresh from a 32-bit pseudo-random sequence and claimed with CREATE_NEW (or CreateDirectoryW): a
+// taken name costs one more draw, however many scratch names the folder already holds.
+#include <cstdint>
+#include <string>
+
+class ScratchNames {
+ public:
+  ScratchNames();                             // seeded from the clock, the process and the thread
+  explicit ScratchNames(uint64_t seed) : state_(seed) {}
+
+  // Creates an empty file under a new unique name in the folder and returns its full path; empty when
+  // the folder refuses (missing, read-only, or the name would not fit MAX_PATH).
+  std::wstring Reserve(const std::wstring& folder);
+  // The same for a new empty folder.
+  std::wstring ReserveFolder(const std::wstring& folder);
+
+  // The name the next draw would produce (for tests that occupy it first).
+  std::wstring Peek() const;
+
+  static constexpr int kAttempts = 64;
+
+ private:
+  template <class Claim>
+  std::wstring Draw(const std::wstring& folder, Claim claim);
+  static std::wstring NameFor(uint64_t state);
+
+  uint64_t state_;
+};
