@@ -83,12 +83,18 @@ void Tidier::Touch(OperationResult& result, const PathList& selection) {
     return result.Stop(status::Unexpected, L"Unexpected error occured on SystemTimeToFileTime()", selection.size());
   uint32_t failed = 0;
   for (const std::wstring& path : selection) {
-    if (IsFolderItem(Attributes(path))) continue;  // folders keep their times
+    // The items stay selected afterwards, folders (which keep their times) included.
+    if (IsFolderItem(Attributes(path))) {
+      result.outputs.push_back(path);
+      continue;
+    }
     UniqueFile file(CreateFileW(LongPathForm(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file || !SetFileTime(file.get(), &time, &time, &time)) {
       trace::Write(L"FilesRefactor::Touch: Could not touch ", path);
       ++failed;
+    } else {
+      result.outputs.push_back(path);
     }
   }
   SummarizeBatch(result, selection.size(), failed,

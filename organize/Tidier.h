@@ -13,7 +13,8 @@ class Tidier {
   // Sends the empty files and folders to the recycle bin; skips items another program holds open.
   void DeleteEmpty(OperationResult& result, const PathList& selection);
   // Sets creation, last-access and last-write times of the files to the same moment; folders are left
-  // as they are. Files that cannot be written (read-only, locked, gone) count as failed.
+  // as they are. Files that cannot be written (read-only, locked, gone) count as failed. The touched
+  // files and the folders are the outputs, so that the view keeps them selected.
   void Touch(OperationResult& result, const PathList& selection);
 
  private:

@@ -8,8 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "RegisteredBrivane.h"
-#include "StandInProcess.h"
+#include "BrivaneCommandRun.h"
 #include "crypt/EncryptedFile.h"
 #include "support/TestSupport.h"
 
@@ -22,32 +21,6 @@ std::string Pattern(size_t size) {
   for (size_t i = 0; i < size; ++i) bytes[i] = char((i * 7919 + i / 251) & 0xFF);
   return bytes;
 }
-
-// The command ran to its end without the operation's error dialog and left the view with that selection.
-::testing::AssertionResult Succeeded(const StandInRun& run, const std::string& operation, const std::string& selection) {
-  if (run.exitCode != 0 || !run.Has("invoke: S_OK"))
-    return ::testing::AssertionFailure() << "exit code " << run.exitCode << ": " << run.errors;
-  if (run.Has("window: Brivane - " + operation + " Operation Error"))
-    return ::testing::AssertionFailure() << "the " << operation << " error dialog showed";
-  if (run.LineStarting("selected: ") != "selected: " + selection)
-    return ::testing::AssertionFailure() << run.LineStarting("selected: ");
-  return ::testing::AssertionSuccess();
-}
-
-class BrivaneFileCommands : public RegisteredBrivane {
- protected:
-  // Invokes the menu entry on the named items, answering its windows with the script.
-  StandInRun Invoke(const std::wstring& names, const std::wstring& entry, const std::string& script = "") {
-    std::wstring arguments = L"--folder " + Quoted(dir_.path()) + L" --select " + Quoted(names) + L" --invoke " +
-                             Quoted(entry);
-    if (!script.empty()) arguments += ScriptArgument(scripts_ / (L"script" + std::to_wstring(++count_) + L".txt"), script);
-    return RunStandIn(arguments);
-  }
-
-  TempDir dir_;
-  TempDir scripts_;  // apart, so that the view shows the test's files alone
-  int count_ = 0;
-};
 
 TEST_F(BrivaneFileCommands, SplitFromItsDialogThenJoinThePiecesBack) {
   const std::string original = Pattern(10000);

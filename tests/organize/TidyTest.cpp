@@ -151,4 +151,5 @@ TEST(TouchFiles, FilesGetOneNewTimeFoldersStayAndUnwritableFilesAreCounted) {
   engine.TouchFiles(clean, {a, folder});
   EXPECT_EQ(clean.status, 0);
   EXPECT_EQ(clean.succeeded, 2u);
+  EXPECT_EQ(clean.outputs, (PathList{a, folder}));
 }

@@ -7,6 +7,7 @@
 //   click ID            press a button
 //   expect ID TEXT      the control's text must read TEXT (line breaks written as \n)
 //   shot FILE.png       screenshot of the current window (of the screen before the first window)
+//   browse FOLDER       in the system's folder browser (the current window), select that folder
 // ID is a control identifier: a number (decimal or 0x…) or IDOK, IDCANCEL, IDYES, IDNO, IDABORT,
 // IDRETRY, IDIGNORE. Blank lines and lines starting with # are skipped.
 #include <windows.h>
@@ -15,7 +16,7 @@
 #include <vector>
 
 struct ScriptStep {
-  enum class Kind { Window, Set, Check, Uncheck, Select, Click, Expect, Shot };
+  enum class Kind { Window, Set, Check, Uncheck, Select, Click, Expect, Shot, Browse };
   Kind kind = Kind::Window;
   int line = 0;
   UINT control = 0;
