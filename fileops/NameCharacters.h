@@ -1,6 +1,8 @@
 #pragma once
 // The characters no file or folder name may hold, and the check every dialog that asks for a new name
 // makes before it goes on.
+#include <windows.h>
+
 #include <string_view>
 
 // The 41 characters no file name may hold: '"', '<', '>', '|', U+0000 to U+001F, ':', '*', '?', '\', '/'.
@@ -15,3 +17,7 @@ enum class NameProblem {
   Invalid,
 };
 NameProblem CheckNewName(std::wstring_view name, bool folder);
+
+// The check of a dialog's OK: refuses an empty or invalid name with the folder's or the file's message
+// (asked through the prompt hook over the owner) and returns false; true when the name can be used.
+bool AcceptNewName(HWND owner, std::wstring_view name, bool folder);

@@ -1,6 +1,5 @@
 #include "lists/ZintFileListDialog.h"
 
-#include "base/Prompt.h"
 #include "fileops/NameCharacters.h"
 
 std::wstring WithListExtension(const std::wstring& name, bool html) {
@@ -36,17 +35,7 @@ bool CZintFileListDialog::OnCommand(int id, int code, HWND) {
       return true;
     case IDOK: {
       std::wstring name = ItemText(IDC_LIST_FILE_NAME);
-      switch (CheckNewName(name, /*folder=*/false)) {
-        case NameProblem::Empty:
-          Prompt(Handle(), L"Cannot Enter Empty FileName", L"FileName Validation", MB_OK);
-          return true;
-        case NameProblem::Invalid:
-          Prompt(Handle(), L"A file name cannot contain any of the following characters:\n\\ / : * ? \" < > |",
-                 L"File Name Validation", MB_OK);
-          return true;
-        case NameProblem::None:
-          break;
-      }
+      if (!AcceptNewName(Handle(), name, /*folder=*/false)) return true;
       fileName_ = name;
       typeIndex_ = Checked(IDC_LIST_HTML) ? 1 : 0;
       html_ = typeIndex_ != 0;

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "base/Prompt.h"
 #include "fileops/NameCharacters.h"
 
 CZintExtractFolderDialog::CZintExtractFolderDialog(PathList selection, HICON commandIcon, std::wstring workingFolder)
@@ -20,17 +19,7 @@ BOOL CZintExtractFolderDialog::OnInitDialog(LPARAM) {
 bool CZintExtractFolderDialog::OnCommand(int id, int, HWND) {
   if (id != IDOK) return false;
   std::wstring name = ItemText(IDC_EXTRACT_FOLDER_NAME);
-  switch (CheckNewName(name, /*folder=*/true)) {
-    case NameProblem::Empty:
-      Prompt(Handle(), L"Cannot Enter Empty Folder Name", L"Folder Name Validation", MB_OK);
-      return true;
-    case NameProblem::Invalid:
-      Prompt(Handle(), L"A folder name cannot contain any of the following characters:\n\\ / : * ? \" < > |",
-             L"Folder Name Validation", MB_OK);
-      return true;
-    case NameProblem::None:
-      break;
-  }
+  if (!AcceptNewName(Handle(), name, /*folder=*/true)) return true;
   folderName_ = name;
   RunOperation(/*marquee=*/true);
   return true;

@@ -82,6 +82,7 @@ class CBrivaneShellExt : public ComObjectRoot,
   void MoveToChosenFolder(CommandContext& context);
   void CopyToRecentFolder(CommandContext& context);
   void MoveToRecentFolder(CommandContext& context);
+  void TransferToChosenFolder(CommandContext& context, const wchar_t* title, bool move);
   // Copies or moves the selection into the folder, then selects or reports as after any operation.
   void TransferTo(CommandContext& context, const std::wstring& folder, bool move);
 

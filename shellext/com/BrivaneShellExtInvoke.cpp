@@ -121,19 +121,23 @@ void CBrivaneShellExt::ShowHelp(CommandContext& context) { ShowHelpContents(cont
 void CBrivaneShellExt::ManageFavorites(CommandContext& context) { CZintFavoriteDialog().DoModal(context.parent); }
 
 void CBrivaneShellExt::CopyToChosenFolder(CommandContext& context) {
-  std::wstring folder = BrowseForFolder(context.parent, L"Please select a destination folder to copy selected files");
-  if (folder.empty()) return;
-  recent_.AddCopyFolder(folder);
-  recent_.Save();
-  TransferTo(context, folder, /*move=*/false);
+  TransferToChosenFolder(context, L"Please select a destination folder to copy selected files", /*move=*/false);
 }
 
 void CBrivaneShellExt::MoveToChosenFolder(CommandContext& context) {
-  std::wstring folder = BrowseForFolder(context.parent, L"Please select a destination folder to move selected files");
+  TransferToChosenFolder(context, L"Please select a destination folder to move selected files", /*move=*/true);
+}
+
+// The chosen folder goes to the front of its recent list, which is saved before the operation runs.
+void CBrivaneShellExt::TransferToChosenFolder(CommandContext& context, const wchar_t* title, bool move) {
+  std::wstring folder = BrowseForFolder(context.parent, title);
   if (folder.empty()) return;
-  recent_.AddMoveFolder(folder);
+  if (move)
+    recent_.AddMoveFolder(folder);
+  else
+    recent_.AddCopyFolder(folder);
   recent_.Save();
-  TransferTo(context, folder, /*move=*/true);
+  TransferTo(context, folder, move);
 }
 
 // A recent folder is used as stored; the list keeps its order.
