@@ -11,6 +11,8 @@
 #include "base/OperationResult.h"
 #include "base/PathList.h"
 
+struct PhotoAlbum;
+
 class FilesRefactor {
  public:
   using ReportFunction = void (*)(IReportProgess* sink, int32_t position, bool hide);
@@ -86,4 +88,18 @@ class FilesRefactor {
   void RenameMakeSameName(OperationResult& result, const PathList& paths, const std::wstring& nameGivingPath) const;
   void RenameTruncate(OperationResult& result, const PathList& paths, int32_t count, bool fromBeginning,
                       bool includeExtension) const;
+
+  // --- Images (imaging/ImagingOperations.cpp) ---
+  // Each picture drawn at scale (kind 5), saved beside it with a label or in the folder; quality 1-10 or -1.
+  void ResizeImagesByScale(OperationResult& result, const PathList& paths, double scale, int32_t quality,
+                           bool saveAsJpeg, const std::wstring& folderName) const;
+  // Each picture stretched to width x height (kind 5).
+  void ResizeImagesToSize(OperationResult& result, const PathList& paths, int32_t width, int32_t height,
+                          int32_t quality, bool saveAsJpeg, const std::wstring& folderName) const;
+  // A picture or a line of text stamped on each picture at one of nine positions, optionally framed (kind 14).
+  void PutLogoOnImages(OperationResult& result, const PathList& paths, const std::wstring& logoImagePath,
+                       const std::wstring& logoText, const LOGFONTW& font, uint32_t textColour, bool addBorder,
+                       uint32_t borderColour, bool useImage, int32_t position, const std::wstring& folderName) const;
+  // The album rendered into its PDF document (kind 9).
+  void CreatePhotoAlbum(OperationResult& result, const PhotoAlbum& album) const;
 };

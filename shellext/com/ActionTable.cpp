@@ -5,6 +5,7 @@
 #include "crypt/CryptCommands.h"
 #include "lists/ListCommands.h"
 #include "organize/OrganizeCommands.h"
+#include "imaging/ImagingCommands.h"
 #include "rename/RenameCommands.h"
 #include "shellext/com/BrivaneShellExt.h"
 #include "split/SplitCommands.h"
@@ -18,6 +19,7 @@ const CommandRows kFeatureTables[] = {
     SplitCommands(),
     CryptCommands(),
     RenameCommands(),
+    ImagingCommands(),
 };
 
 struct Table {

@@ -8,7 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "BrivaneCommandRun.h"
+#include "RegisteredBrivane.h"
+#include "StandInProcess.h"
 #include "crypt/EncryptedFile.h"
 #include "support/TestSupport.h"
 
@@ -21,6 +22,8 @@ std::string Pattern(size_t size) {
   for (size_t i = 0; i < size; ++i) bytes[i] = char((i * 7919 + i / 251) & 0xFF);
   return bytes;
 }
+
+class BrivaneFileCommands : public BrivaneInFolder {};
 
 TEST_F(BrivaneFileCommands, SplitFromItsDialogThenJoinThePiecesBack) {
   const std::string original = Pattern(10000);

@@ -6,7 +6,8 @@
 #include <map>
 #include <string>
 
-#include "BrivaneCommandRun.h"
+#include "RegisteredBrivane.h"
+#include "StandInProcess.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -51,7 +52,7 @@ bool TouchedJustNow(const std::wstring& path) {
   return ticks(now) - ticks(data.ftLastWriteTime) < 120LL * 10000000;
 }
 
-class BrivaneOrganize : public BrivaneFileCommands {};
+class BrivaneOrganize : public BrivaneInFolder {};
 
 TEST_F(BrivaneOrganize, CopyThroughTheFolderBrowserThenMoveToARecentFolder) {
   StoredValue recentCopy(L"RecentCopyPath00"), recentMove(L"RecentMovePath00");

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ShellViewHost.h"
+#include "support/ShellViewHost.h"
 #include "shellext/com/ExplorerController.h"
 #include "support/TestSupport.h"
 

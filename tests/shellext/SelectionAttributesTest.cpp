@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ShellExtFixture.h"
-#include "ShellViewHost.h"
+#include "support/ShellViewHost.h"
 #include "shellext/com/SelectionAttributes.h"
 
 namespace {

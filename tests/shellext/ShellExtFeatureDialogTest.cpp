@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ShellExtFixture.h"
-#include "ShellViewHost.h"
+#include "support/ShellViewHost.h"
 #include "crypt/EncryptedFile.h"
 #include "resource.h"
 #include "support/TestSupport.h"

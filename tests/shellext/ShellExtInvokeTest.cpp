@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ShellExtFixture.h"
-#include "ShellViewHost.h"
+#include "support/ShellViewHost.h"
 #include "fileops/FilesRefactor.h"
 #include "shellext/settings/UpdaterLauncher.h"
 #include "support/ScriptedPrompt.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "ShellExtFixture.h"
-#include "ShellViewHost.h"
+#include "support/ShellViewHost.h"
 #include "shellext/com/SelectionAttributes.h"
 #include "shellext/menu/MenuContextReader.h"
 #include "support/TestSupport.h"

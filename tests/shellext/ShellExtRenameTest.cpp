@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ShellExtFixture.h"
-#include "ShellViewHost.h"
+#include "support/ShellViewHost.h"
 #include "resource.h"
 #include "support/DialogProbe.h"
 #include "support/TestSupport.h"

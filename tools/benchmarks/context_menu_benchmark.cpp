@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "ShellViewHost.h"
+#include "tools/explorer/FolderWindow.h"
 #include "atl/ComPtr.h"
 #include "shellext/com/ComIdentity.h"
 
@@ -157,16 +157,17 @@ int wmain() {
            "to menu", "release", "create", "query", "to menu", "release", "ratio");
     for (int count : {1, 100, 10000}) {
       Selection selection(root + L"\\" + std::to_wstring(count), count);
-      std::unique_ptr<ShellViewHost> view;
+      std::unique_ptr<FolderWindow> view;
       if (withSite) {
-        view = std::make_unique<ShellViewHost>(selection.path);
-        if (!view->Ready()) {
+        view = std::make_unique<FolderWindow>();
+        std::wstring error;
+        if (!view->Open(selection.path, error)) {
           printf("%-8d | no shell view\n", count);
           continue;
         }
         view->SelectAll();
       }
-      IUnknown* site = view ? view->Site() : nullptr;
+      IUnknown* site = view ? view->site() : nullptr;
       // The view's selection of 10,000 items took a minute per menu before its paths were read through
       // the view's folder: fewer rounds there.
       const int rounds = count < 10000 ? 20 : withSite ? 3 : 5;

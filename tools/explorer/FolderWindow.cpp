@@ -69,7 +69,10 @@ void PumpMessages() {
   }
 }
 
+FolderWindow::FolderWindow() : site_(ShellBrowserSite::Create()) {}
+
 FolderWindow::~FolderWindow() {
+  site_->SetView(nullptr);
   if (view_) {
     view_->UIActivate(SVUIA_DEACTIVATE);
     view_->DestroyViewWindow();
@@ -77,6 +80,7 @@ FolderWindow::~FolderWindow() {
   view_.reset();
   folder_.reset();
   if (frame_) DestroyWindow(frame_);
+  site_->Orphan();
 }
 
 bool FolderWindow::Open(const std::wstring& requested, std::wstring& error) {
@@ -115,7 +119,7 @@ bool FolderWindow::Open(const std::wstring& requested, std::wstring& error) {
     error = L"cannot create the folder window (error " + std::to_wstring(GetLastError()) + L")";
     return false;
   }
-  site_.SetWindow(frame_);
+  site_->SetWindow(frame_);
   return CreateView(std::move(pidl), error);
 }
 
@@ -144,10 +148,10 @@ bool FolderWindow::CreateView(UniquePidl pidl, std::wstring& error) {
   FOLDERSETTINGS settings = {FVM_ICON, FWF_NONE};
   RECT area;
   GetClientRect(frame_, &area);
-  site_.SetView(view.get());
-  hr = view->CreateViewWindow(nullptr, &settings, &site_, &area, &viewWindow_);
+  site_->SetView(view.get());
+  hr = view->CreateViewWindow(nullptr, &settings, site_, &area, &viewWindow_);
   if (FAILED(hr) || !viewWindow_) {
-    site_.SetView(nullptr);
+    site_->SetView(nullptr);
     error = L"the shell view did not open its window (" + out::Hex(hr) + L")";
     return false;
   }
@@ -174,27 +178,43 @@ std::vector<UniquePidl> FolderWindow::AllItems() const {
   return items;
 }
 
+std::wstring FolderWindow::NameOf(PCUITEMID_CHILD item) const {
+  UniquePidl absolute(ILCombine(folderPidl_.get(), item));
+  return ItemName(folder_.get(), item, ItemPath(absolute.get()));
+}
+
+std::vector<std::wstring> FolderWindow::AllNames() const {
+  std::vector<std::wstring> names;
+  for (const UniquePidl& item : AllItems()) names.push_back(NameOf(item.get()));
+  return names;
+}
+
+namespace {
+// The index of the named item: an exact match first, then one that differs only in case; npos for none.
+size_t FindName(const std::vector<std::wstring>& itemNames, const std::wstring& name) {
+  for (size_t i = 0; i < itemNames.size(); ++i)
+    if (itemNames[i] == name) return i;
+  for (size_t i = 0; i < itemNames.size(); ++i)
+    if (SameText(itemNames[i], name)) return i;
+  return std::wstring::npos;
+}
+}  // namespace
+
 bool FolderWindow::Select(const std::vector<std::wstring>& names, std::wstring& error) {
   std::vector<UniquePidl> items = AllItems();
   std::vector<std::wstring> itemNames;
-  for (const UniquePidl& item : items) {
-    UniquePidl absolute(ILCombine(folderPidl_.get(), item.get()));
-    itemNames.push_back(ItemName(folder_.get(), item.get(), ItemPath(absolute.get())));
-  }
+  for (const UniquePidl& item : items) itemNames.push_back(NameOf(item.get()));
   std::vector<const ITEMIDLIST*> chosen;
   for (const std::wstring& name : names) {
-    size_t found = items.size();
-    for (size_t i = 0; i < items.size() && found == items.size(); ++i)
-      if (itemNames[i] == name) found = i;
-    for (size_t i = 0; i < items.size() && found == items.size(); ++i)
-      if (SameText(itemNames[i], name)) found = i;
-    if (found == items.size()) {
+    size_t found = FindName(itemNames, name);
+    if (found == std::wstring::npos) {
       error = L"the view shows no item named \"" + name + L"\" in " + path_;
       return false;
     }
     chosen.push_back(items[found].get());
   }
-  view_->SelectItem(nullptr, SVSI_DESELECTOTHERS);
+  // Wine's view ignores SVSI_DESELECTOTHERS without an item: every item is deselected one by one.
+  for (const UniquePidl& item : items) view_->SelectItem(item.get(), SVSI_DESELECT);
   for (size_t i = 0; i < chosen.size(); ++i) {
     UINT flags = SVSI_SELECT | (i == 0 ? SVSI_FOCUSED | SVSI_ENSUREVISIBLE : 0);
     if (FAILED(view_->SelectItem(chosen[i], flags))) {
@@ -204,6 +224,29 @@ bool FolderWindow::Select(const std::vector<std::wstring>& names, std::wstring& 
   }
   PumpMessages();
   return true;
+}
+
+void FolderWindow::SelectAll() {
+  std::vector<UniquePidl> items = AllItems();
+  for (size_t i = 0; i < items.size(); ++i)
+    view_->SelectItem(items[i].get(), SVSI_SELECT | (i == 0 ? SVSI_FOCUSED : 0));
+  PumpMessages();
+}
+
+ComPtr<IDataObject> FolderWindow::DataObjectFor(const std::vector<std::wstring>& names) const {
+  std::vector<UniquePidl> items = AllItems();
+  std::vector<std::wstring> itemNames;
+  for (const UniquePidl& item : items) itemNames.push_back(NameOf(item.get()));
+  std::vector<PCUITEMID_CHILD> chosen;
+  for (const std::wstring& name : names) {
+    size_t found = FindName(itemNames, name);
+    if (found != std::wstring::npos) chosen.push_back(items[found].get());
+  }
+  ComPtr<IDataObject> data;
+  if (folder_ && FAILED(folder_->GetUIObjectOf(frame_, UINT(chosen.size()), chosen.data(), IID_IDataObject, nullptr,
+                                               data.put_void())))
+    data.reset();
+  return data;
 }
 
 ComPtr<IDataObject> FolderWindow::SelectionData() const {

@@ -15,7 +15,7 @@
 
 class FolderWindow {
  public:
-  FolderWindow() = default;
+  FolderWindow();
   ~FolderWindow();
   FolderWindow(const FolderWindow&) = delete;
   FolderWindow& operator=(const FolderWindow&) = delete;
@@ -33,15 +33,20 @@ class FolderWindow {
   // The folder's file-system path; for the desktop, the user's desktop folder.
   const std::wstring& path() const { return path_; }
   // The site handed to handlers, as Explorer hands them its browser.
-  IUnknown* site() { return static_cast<IShellBrowser*>(&site_); }
+  IUnknown* site() { return static_cast<IShellBrowser*>(site_); }
 
   // Selects the named items in the given order (the first gets the focus); names that the view does not
   // show are an error.
   bool Select(const std::vector<std::wstring>& names, std::wstring& error);
+  // Selects every item the view shows.
+  void SelectAll();
   // The view's data object for SVGIO_SELECTION, as Explorer hands it to the handlers.
   ComPtr<IDataObject> SelectionData() const;
-  // The names of the selected items in the view's own order.
+  // The folder's data object for the named items, whatever the view selects (unknown names are left out).
+  ComPtr<IDataObject> DataObjectFor(const std::vector<std::wstring>& names) const;
+  // The names of the selected items, and of all items, in the view's own order.
   std::vector<std::wstring> SelectedNames() const;
+  std::vector<std::wstring> AllNames() const;
 
   // While a context menu is open its messages go here first (owner-drawn entries, late submenus).
   using MenuMessageHook = std::function<bool(UINT message, WPARAM, LPARAM, LRESULT& result)>;
@@ -55,6 +60,7 @@ class FolderWindow {
  private:
   bool CreateView(UniquePidl pidl, std::wstring& error);
   std::vector<UniquePidl> AllItems() const;
+  std::wstring NameOf(PCUITEMID_CHILD item) const;
   bool HandleViewContextMenu(LPARAM position);
   static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
@@ -62,7 +68,7 @@ class FolderWindow {
 
   HWND frame_ = nullptr;
   HWND viewWindow_ = nullptr;
-  ShellBrowserSite site_;
+  ShellBrowserSite* site_;  // owned; orphaned, not deleted, when the window goes
   ComPtr<IShellFolder> folder_;
   ComPtr<IShellView> view_;
   UniquePidl folderPidl_;

@@ -1,13 +1,22 @@
 #pragma once
 // What Explorer's window is to a shell view and to a context-menu handler: the IShellBrowser that hosts
-// the view, reached through IServiceProvider as SID_STopLevelBrowser. Lives inside FolderWindow, which
-// outlives every view and handler that holds it, so its reference count only keeps the books.
+// the view, reached through IServiceProvider as SID_STopLevelBrowser. The folder window owns it; a
+// handler may still hold it after the window has gone, and then finds no window and no view, and the
+// last release frees it. While the window lives the count only keeps the books.
 #include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
 class ShellBrowserSite : public IShellBrowser, public IServiceProvider {
  public:
+  static ShellBrowserSite* Create() { return new ShellBrowserSite(); }
+  // The owner lets go: the site forgets its window and view and goes with the last reference.
+  void Orphan() {
+    frame_ = nullptr;
+    view_ = nullptr;
+    if (InterlockedExchange(&orphaned_, 1) == 0 && references_ <= 0) delete this;
+  }
+
   void SetWindow(HWND frame) { frame_ = frame; }
   void SetView(IShellView* view) { view_ = view; }
   LONG references() const { return references_; }
@@ -15,7 +24,11 @@ class ShellBrowserSite : public IShellBrowser, public IServiceProvider {
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(InterlockedIncrement(&references_)); }
-  ULONG STDMETHODCALLTYPE Release() override { return ULONG(InterlockedDecrement(&references_)); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    LONG left = InterlockedDecrement(&references_);
+    if (left == 0 && orphaned_) delete this;
+    return ULONG(left);
+  }
 
   // IOleWindow
   HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
@@ -41,7 +54,11 @@ class ShellBrowserSite : public IShellBrowser, public IServiceProvider {
   HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID riid, void** object) override;
 
  private:
+  ShellBrowserSite() = default;
+  virtual ~ShellBrowserSite() = default;
+
   LONG references_ = 0;
+  LONG orphaned_ = 0;
   HWND frame_ = nullptr;
-  IShellView* view_ = nullptr;  // owned by FolderWindow
+  IShellView* view_ = nullptr;  // owned by FolderWindow, which clears it before the view goes
 };
