@@ -29,14 +29,19 @@ int Transform(HANDLE in, HANDLE out, PasswordCipher& cipher, Direction direction
 }
 
 // An item being rewritten: its content streams from `in` through the cipher into a temporary file
-// beside it, which then takes the item's place.
+// beside it, which then takes the item's place, or the item's new name when it has one.
 class Rewrite {
   // Declared before the handles: the temporary file is deleted only after they are closed.
   std::wstring path_;
+  std::wstring target_;
   TemporaryOutput temporary_;
 
+  // The shorter of the two names: a scratch file named after it fits wherever both do.
+  static const std::wstring& Shorter(const std::wstring& a, const std::wstring& b) { return a.size() <= b.size() ? a : b; }
+
  public:
-  Rewrite(const std::wstring& path, const wchar_t* prefix) : path_(path), temporary_(SplitPath(path).folder, prefix) {}
+  Rewrite(const std::wstring& path, const std::wstring& target, const wchar_t* prefix)
+      : path_(path), target_(target), temporary_(SplitPath(path).folder, prefix, Shorter(path, target)) {}
 
   // Done, or the code of the step that failed: the temporary file, the item, the output.
   int Open(int sourceCode, int destCode) {
@@ -57,14 +62,21 @@ class Rewrite {
     return crypt_code::Done;
   }
 
-  // Makes the new content durable and puts it in the item's place.
+  // Makes the new content durable and puts it in the item's place or under its new name.
   int Finish() {
     bool flushed = FlushFileBuffers(out.get()) != FALSE;
     in.reset();
     out.reset();
     if (!flushed) return crypt_code::ReadWriteFailed;
-    if (!temporary_.ReplaceItem(path_)) {
-      trace::Write(L"Error replacing ", path_);
+    bool placed;
+    if (target_ == path_) {
+      placed = temporary_.ReplaceItem(path_);
+    } else {
+      DWORD attributes = GetFileAttributesW(path_.c_str());
+      placed = temporary_.TakeName(target_, attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY));
+    }
+    if (!placed) {
+      trace::Write(L"Error replacing ", target_);
       return crypt_code::ReplaceFailed;
     }
     return crypt_code::Done;
@@ -75,11 +87,11 @@ class Rewrite {
 
 }  // namespace
 
-int EncryptFile(HWND, const std::wstring& path, const std::wstring& password) {
+int EncryptFileAs(HWND, const std::wstring& path, const std::wstring& target, const std::wstring& password) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return crypt_code::NotAFile;
 
-  Rewrite rewrite(path, L"mrvtmp");
+  Rewrite rewrite(path, target, L"mrvtmp");
   if (int code = rewrite.Open(crypt_code::EncryptSourceOpen, crypt_code::EncryptDestOpen)) return code;
   std::vector<uint8_t> bytes = PasswordBytes(password);
   std::optional<Digest> digest = PasswordDigest(bytes.data(), bytes.size());
@@ -92,9 +104,9 @@ int EncryptFile(HWND, const std::wstring& path, const std::wstring& password) {
   return rewrite.Finish();
 }
 
-int DecryptFile(HWND, const std::wstring& path, const std::wstring& password) {
+int DecryptFileAs(HWND, const std::wstring& path, const std::wstring& target, const std::wstring& password) {
   // Only the first three characters of the prefix make the name: "WexXXXX.tmp".
-  Rewrite rewrite(path, L"Wex4Temp");
+  Rewrite rewrite(path, target, L"Wex4Temp");
   if (int code = rewrite.Open(crypt_code::DecryptSourceOpen, crypt_code::DecryptDestOpen)) return code;
   Digest stored{};
   DWORD got = 0;
@@ -105,6 +117,14 @@ int DecryptFile(HWND, const std::wstring& path, const std::wstring& password) {
   if (!cipher.Open(PasswordBytes(password))) return crypt_code::CipherFailed;
   if (int code = Transform(rewrite.in.get(), rewrite.out.get(), cipher, Direction::Decrypt)) return code;
   return rewrite.Finish();
+}
+
+int EncryptFile(HWND owner, const std::wstring& path, const std::wstring& password) {
+  return EncryptFileAs(owner, path, path, password);
+}
+
+int DecryptFile(HWND owner, const std::wstring& path, const std::wstring& password) {
+  return DecryptFileAs(owner, path, path, password);
 }
 
 bool CheckPassword(const std::wstring& path, const std::wstring& password) {

@@ -24,13 +24,19 @@ enum : int {
   TooShort = 6,            // DecryptFile: fewer than 16 bytes
   CipherFailed = 7,        // the provider or a cipher call failed
   ReadWriteFailed = 8,     // reading the item or writing the new content failed
-  ReplaceFailed = 9,       // the item could not be replaced by its new content
+  ReplaceFailed = 9,       // the new content could not take the item's place or its new name
 };
 }
 // Every failure leaves the item unchanged and removes the temporary file.
 
+// Rewrite the item in place.
 int EncryptFile(HWND owner, const std::wstring& path, const std::wstring& password);
 // Does not check the password: callers call CheckPassword first.
 int DecryptFile(HWND owner, const std::wstring& path, const std::wstring& password);
+
+// Write the new content under `target`, a free name in the item's folder, and leave the item as it is:
+// the item is never changed before its new name has been taken.
+int EncryptFileAs(HWND owner, const std::wstring& path, const std::wstring& target, const std::wstring& password);
+int DecryptFileAs(HWND owner, const std::wstring& path, const std::wstring& target, const std::wstring& password);
 // True when the file's first 16 bytes are the password's check value.
 bool CheckPassword(const std::wstring& path, const std::wstring& password);

@@ -4,8 +4,10 @@
 
 #include "fileops/FileOperation.h"
 
-TemporaryOutput::TemporaryOutput(const std::wstring& folder, const wchar_t* prefix)
-    : path_(MakeTempFileName(folder, prefix)) {}
+TemporaryOutput::TemporaryOutput(const std::wstring& folder, const wchar_t* prefix, const std::wstring& nameAfter)
+    : path_(MakeTempFileName(folder, prefix)) {
+  if (path_.empty()) path_ = MakeScratchFileBeside(nameAfter);
+}
 
 TemporaryOutput::~TemporaryOutput() {
   if (valid()) DeleteFileW(path_.c_str());
@@ -22,5 +24,12 @@ bool TemporaryOutput::ReplaceItem(const std::wstring& item) {
   }
   path_.clear();
   if (readOnly) SetFileAttributesW(item.c_str(), GetFileAttributesW(item.c_str()) | FILE_ATTRIBUTE_READONLY);
+  return true;
+}
+
+bool TemporaryOutput::TakeName(const std::wstring& name, bool readOnly) {
+  if (!MoveFileExW(path_.c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH)) return false;
+  path_.clear();
+  if (readOnly) SetFileAttributesW(name.c_str(), GetFileAttributesW(name.c_str()) | FILE_ATTRIBUTE_READONLY);
   return true;
 }

@@ -40,6 +40,12 @@ PathParts SplitPath(const std::wstring& path) {
   return parts;
 }
 
+std::wstring StoredPath(const std::wstring& path) {
+  size_t end = path.size();
+  while (end > 0 && (path[end - 1] == L'.' || path[end - 1] == L' ')) --end;
+  return path.substr(0, end);
+}
+
 uint64_t FolderEntryCount(const std::wstring& path) {
   WIN32_FIND_DATAW data;
   if (!FindHandle::Open(path, data)) {

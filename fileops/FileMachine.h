@@ -16,6 +16,11 @@ PathParts SplitPath(const std::wstring& path);
 // Just the extension of SplitPath, for walks over many paths that need no other part.
 std::wstring PathExtension(const std::wstring& path);
 
+// The path as the file system stores it: the platform drops trailing dots and spaces from a name, so
+// C:\a\abc. names C:\a\abc. Nothing of a name made of dots and spaces is left: C:\a\.. gives C:\a\,
+// which is no item of that folder.
+std::wstring StoredPath(const std::wstring& path);
+
 // Lowers A-Z only, as every extension comparison of the system does.
 std::wstring AsciiLower(std::wstring text);
 

@@ -158,3 +158,22 @@ std::wstring MakeTempFileName(const std::wstring& folder, const wchar_t* prefix)
   if (folder.size() >= MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), prefix, 0, name)) return L"";
   return name;
 }
+
+std::wstring MakeScratchFileBeside(const std::wstring& path) {
+  static const wchar_t kHex[] = L"0123456789ABCDEF";
+  // Start anywhere, so that two operations in one folder rarely probe the same names.
+  uint32_t start = GetTickCount() ^ (GetCurrentProcessId() << 4) ^ GetCurrentThreadId();
+  for (uint32_t attempt = 0; attempt < 0x1000; ++attempt) {
+    uint32_t value = (start + attempt) & 0xFFF;
+    std::wstring candidate = path + L".~" + kHex[value >> 8] + kHex[(value >> 4) & 0xF] + kHex[value & 0xF];
+    if (candidate.size() >= MAX_PATH) return L"";
+    HANDLE file = CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      CloseHandle(file);
+      return candidate;
+    }
+    DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return L"";
+  }
+  return L"";
+}

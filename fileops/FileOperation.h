@@ -72,3 +72,7 @@ class RenameFileOperation : public FileOperation {
 // A unique empty file made in the folder, named by the first three characters of the prefix, up to four
 // hexadecimal digits and ".tmp" ("mrvXXXX.tmp"); empty when the folder refuses it.
 std::wstring MakeTempFileName(const std::wstring& folder, const wchar_t* prefix = L"mrvtmp");
+// A unique empty file named after a path beside it: the path, ".~" and three hexadecimal digits
+// ("data.bin.~3F2"). Five characters longer than that path, so it fits wherever a sibling such as
+// "data.bin.qxs0" does, however deep the folder. Empty when none can be made.
+std::wstring MakeScratchFileBeside(const std::wstring& path);

@@ -44,23 +44,25 @@ void FilesRenamer::Rename(OperationResult& result) {
     result.Stop(status::OpenElsewhere, kOpenItems, oldPaths.size());
     return;
   }
-  int missing = MoveToTemporaryNames();
-  if (missing < 0) {
-    trace::Write(L"FilesRenamer::Rename: Unexpected error!");
-    MoveBack();
-    result.Stop(status::Unexpected, kUnexpectedError, 0);
-    return;
-  }
 
+  // Everything is worked out from the old paths, and the question asked, before anything moves: a
+  // batch that ends while the user decides leaves every item under its own name.
+  int missing = ChooseItemsToMove();
   RememberWhatTheBatchStandsOn();
   int kept = GenerateNewNames();
   if (kept == -2) {
     trace::Write(L"FilesRenamer::Rename: User decided not to overwrite existing files. Operation failed!");
-    MoveBack();
+    movedPaths.clear();
     result.Stop(status::UserSaidNo, L"", oldPaths.size());
     return;
   }
   if (kept < 0 || newPaths.size() != movedPaths.size()) {
+    trace::Write(L"FilesRenamer::Rename: Unexpected error!");
+    movedPaths.clear();
+    result.Stop(status::Unexpected, kUnexpectedError, 0);
+    return;
+  }
+  if (!MoveToTemporaryNames()) {
     trace::Write(L"FilesRenamer::Rename: Unexpected error!");
     MoveBack();
     result.Stop(status::Unexpected, kUnexpectedError, 0);
@@ -85,45 +87,64 @@ bool FilesRenamer::AnyItemOpen() const {
   return false;
 }
 
-int FilesRenamer::MoveToTemporaryNames() {
+// The items that move: those that exist, fit, and do not travel inside a selected folder. Returns how
+// many are left as they are.
+int FilesRenamer::ChooseItemsToMove() {
   std::unordered_set<std::wstring> selectedKeys;
   for (const std::wstring& path : oldPaths) selectedKeys.insert(PathKey(path));
-  TemporaryNames names;
+  movedPaths.clear();
+  moving_.clear();
   int missing = 0;
   for (const std::wstring& path : oldPaths) {
     if (!PathFileExistsW(path.c_str())) {
       trace::Write(L"1. File doesn't exist: ", path);
       ++missing;
-      continue;
-    }
-    if (path.size() >= MAX_PATH) {
+    } else if (path.size() >= MAX_PATH) {
       trace::Write(L"FilesRenamer::Rename: Path too long, left as it is: ", path);
       ++missing;
-      continue;
-    }
-    if (InsideSelectedFolder(path, selectedKeys)) {
+    } else if (InsideSelectedFolder(path, selectedKeys)) {
       trace::Write(L"FilesRenamer::Rename: Inside a selected folder, left as it is: ", path);
       ++missing;
+    } else {
+      movedPaths.push_back(path);
+      moving_.insert(PathKey(path));
+    }
+  }
+  return missing;
+}
+
+// Phase 1. A scratch name is never one of the batch's old or new names. An item that has gone since
+// its name was chosen gets no scratch name and counts as failed in phase 2.
+bool FilesRenamer::MoveToTemporaryNames() {
+  std::unordered_set<std::wstring> names = moving_;
+  for (const std::wstring& path : newPaths) names.insert(PathKey(path));
+  auto taken = [&](const std::wstring& path) { return names.count(PathKey(path)) > 0; };
+  TemporaryNames scratch;
+  tempPaths.clear();
+  for (const std::wstring& path : movedPaths) {
+    if (!PathFileExistsW(path.c_str())) {
+      trace::Write(L"1. File doesn't exist: ", path);
+      tempPaths.push_back(L"");
       continue;
     }
     std::wstring folder = SplitPath(path).folder;
-    std::wstring temp = folder.empty() ? L"" : names.Reserve(folder);
+    std::wstring temp = folder.empty() ? L"" : scratch.Reserve(folder, taken);
     if (temp.empty()) {
       trace::Write(L"FilesRenamer::Rename: GetTempFileName failed!");
-      return -1;
+      return false;
     }
     if (!DeleteFileOperation(owner, temp, true, false).execute()) {
       trace::Write(L"FilesRenamer::Rename: DeleteFileOperation failed!");
-      return -1;
+      DeleteFileW(temp.c_str());
+      return false;
     }
     if (!Move(owner, path, temp)) {
       trace::Write(L"FilesRenamer::Rename: RenameFileOperation failed!");
-      return -1;
+      return false;
     }
     tempPaths.push_back(temp);
-    movedPaths.push_back(path);
   }
-  return missing;
+  return true;
 }
 
 // Two items of the batch must never be sent to one name: the second move would fail, and its way back
@@ -158,6 +179,10 @@ std::vector<bool> FilesRenamer::ItemsSharingANewName() const {
 int FilesRenamer::MoveToNewNames(const std::vector<bool>& backToOldName) {
   int failures = 0;
   for (size_t i = 0; i < tempPaths.size(); ++i) {
+    if (tempPaths[i].empty()) {
+      ++failures;  // gone before it could be moved aside
+      continue;
+    }
     if (backToOldName[i])
       trace::Write(L"FilesRenamer::Rename: Another item of the batch gets the same name: ", newPaths[i]);
     else if (Move(owner, tempPaths[i], newPaths[i]))
@@ -168,12 +193,14 @@ int FilesRenamer::MoveToNewNames(const std::vector<bool>& backToOldName) {
   }
   newPaths.clear();
   movedPaths.clear();
+  tempPaths.clear();
   return failures;
 }
 
+// Brings back the items moved aside so far (phase 1 records only what it moved).
 void FilesRenamer::MoveBack() {
   for (size_t i = 0; i < tempPaths.size(); ++i)
-    if (!Move(owner, tempPaths[i], movedPaths[i]))
+    if (!tempPaths[i].empty() && !Move(owner, tempPaths[i], movedPaths[i]))
       trace::Write(L"FilesRenamer::Rename: Can't move back ", tempPaths[i], L" to ", movedPaths[i]);
   tempPaths.clear();
   movedPaths.clear();
@@ -181,25 +208,27 @@ void FilesRenamer::MoveBack() {
 
 void FilesRenamer::RememberWhatTheBatchStandsOn() {
   standsOn_.clear();
-  for (const std::wstring& temp : tempPaths) {
-    std::wstring key = PathKey(temp);
-    while (standsOn_.insert(key).second) {
-      size_t slash = key.rfind(L'\\');
-      if (slash == std::wstring::npos) break;
+  for (const std::wstring& path : movedPaths) {
+    std::wstring key = PathKey(path);
+    for (size_t slash = key.rfind(L'\\'); slash != std::wstring::npos && slash > 0; slash = key.rfind(L'\\')) {
       key.resize(slash);
+      if (!standsOn_.insert(key).second) break;
     }
   }
 }
 
 void FilesRenamer::Propose(const std::wstring& oldPath, const std::wstring& folder, const std::wstring& name) {
-  std::wstring path = folder + L"\\" + name;
-  if (!IsUsableName(name) || path.size() >= MAX_PATH || standsOn_.count(PathKey(path))) {
+  std::wstring path = StoredPath(folder + L"\\" + name);
+  std::wstring key = PathKey(path);
+  if (!IsUsableName(name) || path.size() >= MAX_PATH || standsOn_.count(key)) {
     trace::Write(L"FilesRenamer::GenerateNewNames: Can't give the name \"", name, L"\" to ", oldPath);
     Keep(oldPath, true);
     return;
   }
   newPaths.push_back(path);
-  if (PathFileExistsW(path.c_str()) && existingKeys_.insert(PathKey(path)).second) existing_.push_back(path);
+  // An item of the batch will have moved aside by then; anything else of that name is in the way.
+  if (!moving_.count(key) && PathFileExistsW(path.c_str()) && existingKeys_.insert(key).second)
+    existing_.push_back(path);
 }
 
 void FilesRenamer::Keep(const std::wstring& oldPath, bool counted) {

@@ -1,8 +1,9 @@
 #pragma once
 // The batch rename engine under every rename style. A style only decides each item's new full path
-// (GenerateNewNames); the engine checks for open items, moves every item aside to a scratch name, moves
-// each to its new name, asks before replacing items outside the batch, and puts items back whenever the
-// batch cannot finish, so that no item is ever left under a scratch name.
+// (GenerateNewNames); the engine checks for open items, works out every new name and asks before
+// replacing items outside the batch while everything still has its old name, and only then moves every
+// item aside to a scratch name and each to its new name, putting items back whenever the batch cannot
+// finish, so that no item is ever left under a scratch name.
 #include <windows.h>
 
 #include <string>
@@ -28,8 +29,9 @@ class FilesRenamer : public BrivaneElement {
   void Rename(OperationResult& result);
 
   // Appends one new full path per entry of movedPaths, in order (the item's own path when it keeps its
-  // name), then asks about the new paths already taken. Returns how many items the style's rules keep
-  // under their names, -2 when the user declined to replace, -1 on an unexpected error.
+  // name), then asks about the new paths already taken outside the batch. Runs before anything moves.
+  // Returns how many items the style's rules keep under their names, -2 when the user declined to
+  // replace, -1 on an unexpected error.
   virtual int GenerateNewNames() = 0;
 
   // Asks whether the existing items may go to the recycle bin, and sends them there: passThrough when
@@ -43,12 +45,13 @@ class FilesRenamer : public BrivaneElement {
   PathList oldPaths;    // the selection, in the caller's order
   PathList newPaths;    // one new path per moved item, filled by GenerateNewNames
   PathList tempPaths;   // where each moved item waits between the phases
-  PathList movedPaths;  // the old path of each moved item, paired with tempPaths by position
+  PathList movedPaths;  // the old path of each item to move, paired with tempPaths by position
 
  protected:
   // The steps of a GenerateNewNames walk.
-  // Gives the item folder\name, or keeps it under its own name (counted) when that name cannot be given:
-  // not a usable name, a path of MAX_PATH characters or more, or a path this batch stands on.
+  // Gives the item folder\name as the file system stores it (without trailing dots and spaces), or keeps
+  // it under its own name (counted) when that name cannot be given: not a usable name, a path of
+  // MAX_PATH characters or more, or a folder that holds an item of this batch.
   void Propose(const std::wstring& oldPath, const std::wstring& folder, const std::wstring& name);
   // Leaves the item under its own name; counted when a rule of the style refused it a new one.
   void Keep(const std::wstring& oldPath, bool counted);
@@ -66,7 +69,8 @@ class FilesRenamer : public BrivaneElement {
 
  private:
   bool AnyItemOpen() const;
-  int MoveToTemporaryNames();
+  int ChooseItemsToMove();
+  bool MoveToTemporaryNames();
   int MoveToNewNames(const std::vector<bool>& backToOldName);
   std::vector<bool> ItemsSharingANewName() const;
   void MoveBack();
@@ -74,9 +78,12 @@ class FilesRenamer : public BrivaneElement {
   int Ask(const wchar_t* text, const wchar_t* caption, UINT type) const;
 
   const FilesRefactor* refactor_ = nullptr;
-  // Keys of the scratch paths and of every folder above them: no item may be given one of them, and
-  // none may be replaced, or the items waiting there would go with it.
+  // Keys of the folders that hold the items to move, and of every folder above them: no item may be
+  // given one of them, and none may be replaced, or the items inside would go with it.
   std::unordered_set<std::wstring> standsOn_;
+  // Keys of the old paths of the items to move: they are free once the items are aside, so a new name
+  // equal to one of them replaces nothing.
+  std::unordered_set<std::wstring> moving_;
   PathList existing_;
   std::unordered_set<std::wstring> existingKeys_;
   int kept_ = 0;

@@ -4,6 +4,7 @@
 
 #include "base/Trace.h"
 #include "fileops/FileMachine.h"
+#include "fileops/FileOperation.h"
 #include "fileops/FileStream.h"
 #include "fileops/FilesRefactor.h"
 #include "split/SplitJoin.h"
@@ -79,6 +80,54 @@ void CantOpen(OperationResult& result, size_t selected) {
   result.Stop(status::Unexpected, kUnexpectedError, selected);
 }
 
+// Where the joined bytes go until every piece has been copied: a new file beside the output, named
+// after it ("data.bin.~3F2") so that it fits wherever the first piece does. It is deleted unless it
+// has taken the output's place.
+class Scratch {
+ public:
+  explicit Scratch(const std::wstring& output) : path_(MakeScratchFileBeside(output)) {
+    if (!path_.empty()) file = CreateForWriting(path_);
+  }
+  ~Scratch() {
+    file.reset();
+    if (!path_.empty()) DeleteFileW(path_.c_str());
+  }
+  Scratch(const Scratch&) = delete;
+  Scratch& operator=(const Scratch&) = delete;
+
+  // Makes the bytes durable and gives the scratch file the output's name, which must be free.
+  bool BecomeOutput(const std::wstring& output) {
+    bool flushed = FlushFileBuffers(file.get()) != FALSE;
+    file.reset();
+    if (!flushed || !MoveFileExW(path_.c_str(), output.c_str(), MOVEFILE_WRITE_THROUGH)) return false;
+    path_.clear();
+    return true;
+  }
+
+  UniqueFile file;
+
+ private:
+  std::wstring path_;
+};
+
+// The sizes of the pieces, in piece order; false when one is not a file that can be looked at.
+bool PieceSizes(const PathList& pieces, std::vector<uint64_t>& sizes) {
+  for (const std::wstring& piece : pieces) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(piece.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      return false;
+    sizes.push_back(uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow);
+  }
+  return true;
+}
+
+std::wstring ReplaceQuestion(const std::wstring& output, bool folder) {
+  const wchar_t* noun = folder ? L"folder" : L"file";
+  return std::wstring(L"The ") + noun + L" " + output + L" already exists.\nDo you want to replace it?\n(The existing " +
+         noun + L" will be sent to the recycle bin)";
+}
+
 }  // namespace
 
 void PieceJoiner::JoinFiles(OperationResult& result, const PathList& selection) {
@@ -89,24 +138,45 @@ void PieceJoiner::JoinFiles(OperationResult& result, const PathList& selection) 
   CheckSortListFilesForJoin(result, pieces);
   if (result.status != status::Success) return;
 
-  const std::wstring output = PieceBase(pieces.front());
-  uint64_t firstSize = 0;
+  // The joined file's name as the file system stores it. Pieces named ".qxs0", "..qxs0" give none: that
+  // path would be their own folder, which must never be replaced.
+  const std::wstring output = StoredPath(PieceBase(pieces.front()));
+  if (output.empty() || output.back() == L'\\') {
+    trace::Write(L"FilesRefactor::JoinFiles: The pieces give no name for the joined file.");
+    return result.Stop(status::JoinWrongKind, L"Wrong files selection for Join.", selected);
+  }
   {
     UniqueFile first = OpenForReading(pieces.front());
     SplitHeader header{};
     DWORD got = 0;
-    if (!first || !ReadUpTo(first.get(), header.data(), kSplitHeaderSize, got) || !FileLength(first.get(), firstSize))
-      return CantOpen(result, selected);
+    if (!first || !ReadUpTo(first.get(), header.data(), kSplitHeaderSize, got)) return CantOpen(result, selected);
     if (got < kSplitHeaderSize || ReadSplitHeader(header) != int64_t(pieces.size())) {
       trace::Write(L"FilesRefactor::JoinFiles: Missing some files to complete join. FAIL_WRONG_NUM_OF_FILES");
       return result.Stop(status::JoinPieceCountMismatch, kMissingSome, selected);
     }
   }
+  // A piece cut short or grown would shift every byte after it: refuse before writing anything.
+  std::vector<uint64_t> sizes;
+  if (!PieceSizes(pieces, sizes)) return CantOpen(result, selected);
+  size_t wrong = FirstPieceOfWrongSize(sizes);
+  if (wrong < pieces.size()) {
+    trace::Write(L"FilesRefactor::JoinFiles: Wrong size of piece ", pieces[wrong], L". FAIL_WRONG_PIECE_SIZE");
+    return result.Stop(status::JoinPieceSizeWrong, L"Wrong size of file in selection for Join: " + pieces[wrong] + L".",
+                       selected);
+  }
+
+  DWORD existing = GetFileAttributesW(output.c_str());
+  if (existing != INVALID_FILE_ATTRIBUTES) {
+    std::wstring question = ReplaceQuestion(output, existing & FILE_ATTRIBUTE_DIRECTORY);
+    if (engine_.Ask(question.c_str(), L"Join File Exist", MB_YESNO | MB_ICONQUESTION, 1) != IDYES) {
+      trace::Write(L"FilesRefactor::JoinFiles: User stopped operation");
+      return result.Stop(status::UserSaidNo, L"", selected);
+    }
+  }
 
   engine_.Report(3);
-  UniqueFile joined = CreateForWriting(output);
-  if (!joined) return CantOpen(result, selected);
-  result.outputs = {output};
+  Scratch joined(output);
+  if (!joined.file) return CantOpen(result, selected);
 
   const double share = 97.0 / double(pieces.size());
   double position = 3.0;
@@ -119,13 +189,12 @@ void PieceJoiner::JoinFiles(OperationResult& result, const PathList& selection) 
     const bool last = i + 1 == pieces.size();
     UniqueFile piece = OpenForReading(pieces[i]);
     if (!piece) return CantOpen(result, selected);
-    uint64_t consumed = 0, copied = 0;
-    if (i == 0) {
-      if (!Skip(piece.get(), kSplitHeaderSize)) return CantOpen(result, selected);
-      consumed = kSplitHeaderSize;
-    }
-    uint64_t limit = last ? UINT64_MAX : firstSize - consumed;
-    if (!CopyBytes(piece.get(), joined.get(), limit, buffer, kSplitChunk, copied)) {
+    const uint64_t skipped = i == 0 ? kSplitHeaderSize : 0;
+    if (skipped && !Skip(piece.get(), skipped)) return CantOpen(result, selected);
+    uint64_t copied = 0;
+    // Exactly the bytes that were checked: a piece that changed meanwhile stops the join.
+    if (!CopyBytes(piece.get(), joined.file.get(), sizes[i] - skipped, buffer, kSplitChunk, copied) ||
+        copied != sizes[i] - skipped) {
       trace::Write(L"FilesRefactor::JoinFiles: Can't copy file.");
       return result.Stop(status::Unexpected, kUnexpectedError, selected);
     }
@@ -133,6 +202,17 @@ void PieceJoiner::JoinFiles(OperationResult& result, const PathList& selection) 
     advance(share);
   }
 
+  // Only now does an existing item of the output's name go, to the recycle bin.
+  if (existing != INVALID_FILE_ATTRIBUTES && !DeleteFileOperation(engine_.owner, output, true, true).execute()) {
+    trace::Write(L"FilesRefactor::JoinFiles: DeleteFileOperation failed");
+    return result.Stop(status::Unexpected, kUnexpectedError, selected);
+  }
+  if (!joined.BecomeOutput(output)) {
+    trace::Write(L"FilesRefactor::JoinFiles: Can't put the joined file in place.");
+    return result.Stop(status::Unexpected, kUnexpectedError, selected);
+  }
+
+  result.outputs = {output};
   result.status = status::Success;
   result.message.clear();
   result.succeeded = uint32_t(pieces.size());

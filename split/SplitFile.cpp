@@ -3,6 +3,7 @@
 
 #include "base/Prompt.h"
 #include "base/Trace.h"
+#include "fileops/FileOperation.h"
 #include "fileops/FileStream.h"
 #include "fileops/FilesRefactor.h"
 #include "split/SplitJoin.h"
@@ -48,6 +49,27 @@ void FileSplitter::SplitFile(OperationResult& result, const std::wstring& path, 
   if (Prompt(engine_.owner, question.c_str(), L"Split File", MB_YESNO | MB_ICONQUESTION) != IDYES) {
     trace::Write(L"FilesRefactor::SplitFile: User stopped operation");
     return result.Stop(status::UserSaidNo, L"", 1);
+  }
+  // Pieces of an earlier split may be the only copy of what they hold: they are replaced only on Yes,
+  // and then go to the recycle bin.
+  PathList existing;
+  for (uint64_t i = 0; i < pieces; ++i)
+    if (std::wstring piece = PiecePath(path, i); GetFileAttributesW(piece.c_str()) != INVALID_FILE_ATTRIBUTES)
+      existing.push_back(piece);
+  if (!existing.empty()) {
+    std::wstring question = std::to_wstring(existing.size()) +
+                            L" of the pieces already exist.\nDo you want to replace them?\n(The existing files will be "
+                            L"sent to the recycle bin)";
+    if (engine_.Ask(question.c_str(), L"Split File Exist", MB_YESNO | MB_ICONQUESTION, 1) != IDYES) {
+      trace::Write(L"FilesRefactor::SplitFile: User stopped operation");
+      return result.Stop(status::UserSaidNo, L"", 1);
+    }
+    DeleteFileOperation recycle(engine_.owner, existing.back(), true, true);
+    recycle.extraSources.assign(existing.begin(), existing.end() - 1);
+    if (!recycle.execute()) {
+      trace::Write(L"FilesRefactor::SplitFile: DeleteFileOperation failed");
+      return result.Stop(status::Unexpected, kUnexpectedError, 1);
+    }
   }
   engine_.Report(2);
 

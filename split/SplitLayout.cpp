@@ -1,5 +1,6 @@
 #include "split/SplitLayout.h"
 
+#include <algorithm>
 #include <limits>
 
 std::wstring PiecePath(const std::wstring& path, uint64_t piece) { return path + L".qxs" + std::to_wstring(piece); }
@@ -9,6 +10,34 @@ uint64_t PieceCount(uint64_t length, uint64_t splitSize) {
   uint64_t firstData = splitSize > kSplitHeaderSize ? splitSize - kSplitHeaderSize : 0;
   uint64_t rest = length > firstData ? length - firstData : 0;
   return 1 + rest / splitSize + (rest % splitSize != 0);
+}
+
+namespace {
+// Whether piece i, not the last, holds what a set split at `size` puts there.
+bool FullPieceFits(size_t i, uint64_t piece, uint64_t size) {
+  return piece == (i == 0 ? std::max<uint64_t>(size, kSplitHeaderSize) : size);
+}
+}  // namespace
+
+size_t FirstPieceOfWrongSize(const std::vector<uint64_t>& sizes) {
+  const size_t count = sizes.size();
+  if (count == 0) return 0;
+  // The split size: the first piece's when it holds data, else that of one of the next two pieces.
+  std::vector<uint64_t> candidates;
+  if (sizes[0] > kSplitHeaderSize) candidates.push_back(sizes[0]);
+  for (size_t i = 1; i + 1 < count && i <= 2; ++i)
+    if (sizes[i] > 0) candidates.push_back(sizes[i]);
+  uint64_t size = candidates.empty() ? sizes[0] : candidates[0];
+  size_t best = 0;
+  for (uint64_t candidate : candidates) {
+    size_t agreeing = 0;
+    for (size_t i = 0; i + 1 < count; ++i) agreeing += FullPieceFits(i, sizes[i], candidate);
+    if (agreeing > best) best = agreeing, size = candidate;
+  }
+  for (size_t i = 0; i + 1 < count; ++i)
+    if (!FullPieceFits(i, sizes[i], size)) return i;
+  uint64_t last = sizes[count - 1];
+  return last == 0 || last > size ? count - 1 : count;
 }
 
 SplitHeader MakeSplitHeader(uint64_t pieces) {

@@ -238,15 +238,34 @@ std::wstring MenuText(CommandId id, bool shortText) {
   return text;
 }
 
+namespace {
+// A path is data, not a label: every "&" is doubled so that the menu shows it instead of underlining the
+// character after it.
+std::wstring EscapeAmpersands(std::wstring_view text) {
+  std::wstring menu;
+  for (wchar_t c : text) {
+    menu.push_back(c);
+    if (c == L'&') menu.push_back(c);
+  }
+  return menu;
+}
+}  // namespace
+
 std::wstring MenuTextForPath(const std::wstring& path) {
-  if (path.size() <= kMaxMenuText) return path;
+  std::wstring whole = EscapeAmpersands(path);
+  if (whole.size() <= kMaxMenuText) return whole;
   // Keep the root (the drive, or the server of a network path) and as much of the end as fits: the end
-  // names the folder.
-  const std::wstring ellipsis = L"...";
+  // names the folder. A doubled "&" is never cut in half.
   size_t root = path.find(L'\\', path.compare(0, 2, L"\\\\") == 0 ? 2 : 0);
   size_t head = (root == std::wstring::npos || root > 64) ? 0 : root + 1;
-  size_t tail = kMaxMenuText - head - ellipsis.size();
-  return path.substr(0, head) + ellipsis + path.substr(path.size() - tail);
+  std::wstring front = EscapeAmpersands(std::wstring_view(path).substr(0, head)) + L"...";
+  size_t used = front.size(), tail = path.size();
+  for (; tail > head; --tail) {
+    size_t width = path[tail - 1] == L'&' ? 2 : 1;
+    if (used + width > kMaxMenuText) break;
+    used += width;
+  }
+  return front + EscapeAmpersands(std::wstring_view(path).substr(tail));
 }
 
 namespace {

@@ -52,7 +52,8 @@ MenuNode BuildMenu(const PathList& selection, const MenuContext& context, const 
 // the label after its first " - ", elsewhere the whole label.
 std::wstring MenuText(CommandId id, bool shortText);
 
-// A folder path fitted to a menu entry: at most 255 characters, keeping the drive and the end.
+// A folder path as a menu entry shows it: every "&" doubled so that none is a mnemonic, and fitted to
+// 255 characters of menu text, keeping the drive and the end.
 std::wstring MenuTextForPath(const std::wstring& path);
 
 // One line per entry, two spaces of indent per level, "---" for separators, " >" after submenus and

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CryptTestSupport.h"
 #include "crypt/EncryptedFile.h"
 #include "crypt/ZintDecryptDialog.h"
 #include "crypt/ZintEncryptDialog.h"
@@ -33,11 +34,6 @@ void TypePasswords(HWND dialog, const wchar_t* password, const wchar_t* retyped,
   SetDlgItemTextW(dialog, IDC_PASSWORD, password);
   SetDlgItemTextW(dialog, IDC_PASSWORD_RETYPE, retyped);
   SendDlgItemMessageW(dialog, IDC_DELETE_ORIGINAL, BM_SETCHECK, deleteOriginal ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-bool IsEncryptionOf(const std::wstring& path, const std::string& plain, const std::wstring& password) {
-  std::string bytes = ReadBytes(path);
-  return bytes.size() == plain.size() + 16 && CheckPassword(path, password) && bytes.substr(16) != plain;
 }
 
 // Encrypts the items with the operation itself, answering its warning.

@@ -31,10 +31,7 @@ std::vector<std::wstring> Names(const std::wstring& folder) {
   return names;
 }
 
-bool IsEncryptionOf(const std::wstring& path, const std::string& plain) {
-  std::string bytes = ReadBytes(path);
-  return bytes.size() == plain.size() + 16 && CheckPassword(path, kPassword) && bytes.substr(16) != plain;
-}
+bool IsEncryptionOf(const std::wstring& path, const std::string& plain) { return ::IsEncryptionOf(path, plain, kPassword); }
 
 bool Nondecreasing(const std::vector<int32_t>& positions) {
   return std::is_sorted(positions.begin(), positions.end());
@@ -177,8 +174,11 @@ TEST(Decrypt, NamesAreMatchedAfterLoweringAndOthersOnlyTraced) {
   EXPECT_EQ(ReadBytes(notes), "not encrypted");
   EXPECT_EQ(trace.Count("No enc extention for: " + Narrow(notes)), 1);
   EXPECT_EQ(trace.Count("DecryptList: File doesn't exist: " + Narrow(dir / L"missing.qxenc")), 1);
-  EXPECT_EQ(result.status, 0);  // skipped items write no status and show nothing
+  // The selected items that could not be decrypted are counted.
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.message, L"2 files or folders failed to decrypt.");
   EXPECT_EQ(result.succeeded, 1u);
+  EXPECT_EQ(result.failed, 2u);
   EXPECT_EQ(result.outputs, PathList{dir / L"A.TXT"});
   EXPECT_TRUE(answers.asked().empty());
 }
@@ -239,7 +239,9 @@ TEST(Decrypt, AnExistingPlainVersionIsAskedAbout) {
                                       L"this might be a directory and its content will be delivered to the recycle bin)";
   {
     ScriptedPrompt no({IDNO, IDNO});
-    EXPECT_EQ(ops.Decrypt({file + L".qxenc", dir / L"G.qxenc"}).status, 0);
+    OperationResult result = ops.Decrypt({file + L".qxenc", dir / L"G.qxenc"});
+    EXPECT_EQ(result.status, 3);
+    EXPECT_EQ(result.message, L"2 files or folders failed to decrypt.");
     ASSERT_EQ(no.asked().size(), 2u);
     EXPECT_EQ(no.asked()[0].text, fileQuestion);
     EXPECT_EQ(no.asked()[0].caption, L"Decrypt File Exist");

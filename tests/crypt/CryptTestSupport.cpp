@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "crypt/EncryptedFile.h"
 #include "support/TestSupport.h"
 
 std::string FromHex(const std::string& hex) {
@@ -32,6 +33,11 @@ std::string Rc4Keystream(const std::string& key, size_t length) {
     stream[n] = char(s[(s[i] + s[j]) & 0xFF]);
   }
   return stream;
+}
+
+bool IsEncryptionOf(const std::wstring& path, const std::string& plain, const std::wstring& password) {
+  std::string bytes = ReadBytes(path);
+  return bytes.size() == plain.size() + 16 && CheckPassword(path, password) && bytes.substr(16) != plain;
 }
 
 std::vector<std::wstring> TemporaryFilesIn(const std::wstring& folder) {

@@ -13,5 +13,9 @@ std::string ToHex(const std::string& bytes);
 // yardstick for the keystream that CryptoAPI produces.
 std::string Rc4Keystream(const std::string& key, size_t length);
 
+// The file holds the encryption of the plain bytes under the password: 16 bytes longer, the password's
+// check value first, the plain bytes not in it as they were.
+bool IsEncryptionOf(const std::wstring& path, const std::string& plain, const std::wstring& password);
+
 // Temporary files of the routines ("mrvXXXX.tmp", "WexXXXX.tmp") left in the folder.
 std::vector<std::wstring> TemporaryFilesIn(const std::wstring& folder);

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "RegisteredBrivane.h"
+#include "ScopedSetting.h"
 #include "StandInProcess.h"
 #include "shellext/menu/MenuContextReader.h"
 #include "shellext/menu/MenuModel.h"
@@ -133,6 +134,18 @@ TEST_F(BrivaneMenu, AutonumberingRenamesTheSelectionInTheArrangedOrderAndSelects
   EXPECT_EQ(ReadBytes(dir_ / L"other.txt"), "other.txt");
   EXPECT_FALSE(Exists(dir_ / L"a.txt") || Exists(dir_ / L"b.txt") || Exists(dir_ / L"c.txt"));
   EXPECT_EQ(run.LineStarting("selected: "), "selected: 5.txt;6.txt;7.txt");
+}
+
+// A folder's "&" is part of its name: the menu shows it, and underlines nothing.
+TEST_F(BrivaneMenu, RecentFoldersShowTheirAmpersands) {
+  ScopedSetting copy(L"Software\\Brivane", L"RecentCopyPath00", L"C:\\R&D Files");
+  ScopedSetting move(L"Software\\Brivane", L"RecentMovePath00", L"D:\\Tom & Jerry");
+  dir_.File(L"a.txt");
+  StandInRun run = RunStandIn(Folder() + L" --select a.txt --menu");
+  EXPECT_EQ(run.exitCode, 0u) << run.errors;
+  std::string menu = run.MenuFrom("Brivane >");
+  EXPECT_TRUE(HasLine(menu, "      C:\\R&D Files")) << menu;
+  EXPECT_TRUE(HasLine(menu, "      D:\\Tom & Jerry")) << menu;
 }
 
 }  // namespace

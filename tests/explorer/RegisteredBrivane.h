@@ -26,7 +26,7 @@ class BrivaneInFolder : public RegisteredBrivane {
   StandInRun Invoke(const std::wstring& names, const std::wstring& entry, const std::string& script = "") {
     return InvokeIn(dir_.path(), names, entry, script);
   }
-  // The same with another folder in the window.
+  // The same in another folder (one inside dir_, say).
   StandInRun InvokeIn(const std::wstring& folder, const std::wstring& names, const std::wstring& entry,
                       const std::string& script = "") {
     std::wstring arguments = L"--folder " + Quoted(folder) + L" --select " + Quoted(names) + L" --invoke " +

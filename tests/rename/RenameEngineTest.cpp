@@ -7,6 +7,7 @@
 
 #include "RenameTestSupport.h"
 #include "atl/Handles.h"
+#include "base/Prompt.h"
 #include "fileops/FilesRefactor.h"
 #include "rename/FilesRenamerStyles.h"
 #include "support/ScriptedPrompt.h"
@@ -38,7 +39,7 @@ class ListedRenamer : public FilesRenamer {
     if (afterNaming) afterNaming(*this);
     return kept;
   }
-  std::function<void(ListedRenamer&)> afterNaming;  // runs between the phases, as another program could
+  std::function<void(ListedRenamer&)> afterNaming;  // runs once the names are chosen, as another program could
 
  private:
   std::map<std::wstring, std::wstring> names_;
@@ -154,7 +155,7 @@ TEST(RenameEngine, AnItemThatCannotTakeItsNameGoesBackAndLaterItemsStillGetTheir
   TempDir dir;
   std::wstring a = dir.File(L"a.txt", "a"), b = dir.File(L"b.txt", "b"), c = dir.File(L"c.txt", "c");
   ListedRenamer renamer({a, b, c}, {{L"a.txt", L"A1.txt"}, {L"b.txt", L"B1.txt"}, {L"c.txt", L"C1.txt"}});
-  // Another program takes b's new name between the phases.
+  // Another program takes b's new name after the names are chosen.
   renamer.afterNaming = [&](ListedRenamer&) { dir.File(L"B1.txt", "other"); };
   ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
@@ -199,20 +200,22 @@ TEST(RenameEngine, ItemsWantingOneNameNeverCollide) {
   EXPECT_FALSE(HasScratchNames(dir.path()));
 }
 
-// Phase 1 stops at an item whose folder has no room for a scratch name: the items already moved aside
-// come back.
+// Phase 1 stops at an item whose folder has no free scratch name: the items already moved aside come back.
 TEST(RenameEngine, AFailureWhileMovingAsideBringsEveryItemBack) {
   TempDir dir;
   std::wstring a = dir.File(L"a.txt", "a"), b = dir.File(L"b.txt", "b");
-  std::wstring deep = dir.Folder(std::wstring(60, L'd') + L"\\" + std::wstring(60, L'e') + L"\\" +
-                                 std::wstring(60, L'f'));
-  deep = dir.Folder(deep.substr(dir.path().size() + 1) + L"\\" + std::wstring(250 - deep.size() - 1, L'g'));
-  ASSERT_EQ(deep.size(), 250u);
-  std::wstring tight = dir.File(deep.substr(dir.path().size() + 1) + L"\\t", "t");  // 252 characters
+  // At this depth a scratch name has one character, and every one of them is taken.
+  std::wstring deep = FolderOfLength(dir, 257);
+  std::wstring relative = deep.substr(dir.path().size() + 1);
+  std::wstring tight = dir.File(relative + L"\\t", "t");
+  for (const wchar_t* digit : {L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9", L"A", L"B", L"C", L"D",
+                               L"E", L"F"})
+    dir.File(relative + L"\\" + digit, "taken");
   TraceCapture trace;
   ScriptedPrompt prompt({}, IDCANCEL);  // an unscripted question is never a Yes
   OperationResult result;
-  FilesRefactor().RenameAutonumber(result, {a, b, tight}, 1);
+  ListedRenamer renamer({a, b, tight}, {{L"a.txt", L"a2.txt"}, {L"b.txt", L"b2.txt"}, {L"t", L"g"}});
+  renamer.Rename(result);
 
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.message, L"An unexpected error occured.");
@@ -221,9 +224,86 @@ TEST(RenameEngine, AFailureWhileMovingAsideBringsEveryItemBack) {
   EXPECT_EQ(ReadBytes(a), "a");
   EXPECT_EQ(ReadBytes(b), "b");
   EXPECT_EQ(ReadBytes(tight), "t");
+  EXPECT_EQ(NamesIn(deep).size(), 17u);
   EXPECT_FALSE(HasScratchNames(dir.path()));
   EXPECT_EQ(trace.Count("FilesRenamer::Rename: GetTempFileName failed!"), 1);
   EXPECT_EQ(trace.Count("FilesRenamer::Rename: Unexpected error!"), 1);
+}
+
+// Deep folders leave little room for a scratch name: a rename whose new names fit still succeeds.
+TEST(RenameEngine, NewNamesThatFitAreGivenAtAnyDepth) {
+  for (size_t length : {243, 244, 249, 253, 255, 257}) {
+    SCOPED_TRACE(length);
+    TempDir dir;
+    std::wstring deep = FolderOfLength(dir, length), relative = deep.substr(dir.path().size() + 1);
+    std::wstring a = dir.File(relative + L"\\a", "a"), b = dir.File(relative + L"\\b", "b");
+    ScriptedPrompt prompt({}, IDCANCEL);
+    OperationResult result;
+    ListedRenamer swap({a, b}, {{L"a", L"b"}, {L"b", L"a"}});
+    swap.Rename(result);
+    EXPECT_EQ(result.status, 0) << Narrow(result.message);
+    EXPECT_EQ(ReadBytes(a), "b");
+    EXPECT_EQ(ReadBytes(b), "a");
+    EXPECT_EQ(NamesIn(deep), (Names{L"a", L"b"}));
+
+    FilesRefactor().RenameAutonumber(result, {a, b}, 1);
+    EXPECT_EQ(result.status, 0) << Narrow(result.message);
+    EXPECT_EQ(result.outputs, (PathList{deep + L"\\1", deep + L"\\2"}));
+    EXPECT_EQ(NamesIn(deep), (Names{L"1", L"2"}));
+    EXPECT_TRUE(prompt.asked().empty());
+  }
+}
+
+// Answers the overwrite question, noting what the folder holds while it waits for the answer.
+struct FolderWhileAsking {
+  static inline std::wstring folder;
+  static inline int answer = IDNO;
+  static inline std::vector<Names> seen;
+  static int Answer(HWND, const wchar_t*, const wchar_t*, UINT) {
+    seen.push_back(NamesIn(folder));
+    return answer;
+  }
+  FolderWhileAsking(const std::wstring& watched, int reply) {
+    folder = watched;
+    answer = reply;
+    seen.clear();
+    SetPromptHook(Answer);
+  }
+  ~FolderWhileAsking() { SetPromptHook(nullptr); }
+};
+
+TEST(RenameEngine, TheOverwriteQuestionComesBeforeAnythingMoves) {
+  TempDir dir;
+  dir.File(L"a.txt", "a"), dir.File(L"b.txt", "b"), dir.File(L"2.txt", "outside");
+  for (int answer : {IDNO, IDYES}) {
+    FolderWhileAsking asking(dir.path(), answer);
+    OperationResult result;
+    FilesRefactor().RenameAutonumber(result, {dir / L"a.txt", dir / L"b.txt"}, 1);
+    ASSERT_EQ(asking.seen.size(), 1u);
+    // Every item under its own name while the user decides.
+    EXPECT_EQ(asking.seen[0], (Names{L"2.txt", L"a.txt", L"b.txt"}));
+    EXPECT_EQ(result.status, answer == IDYES ? 0 : 6);
+  }
+  EXPECT_EQ(NamesIn(dir.path()), (Names{L"1.txt", L"2.txt"}));
+  EXPECT_EQ(ReadBytes(dir / L"2.txt"), "b");
+}
+
+// The file system drops trailing dots and spaces from a name: the paths the view selects afterwards
+// are the names as stored.
+TEST(RenameEngine, ProducedPathsAreTheNamesAsStored) {
+  TempDir dir;
+  ScriptedPrompt prompt({}, IDCANCEL);
+  OperationResult result;
+  FilesRefactor().RenameTruncate(result, {dir.File(L"abc.txt", "truncated")}, 4, false, true);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.outputs, PathList{dir / L"abc"});
+  FilesRefactor().RenameAppend(result, {dir.File(L"note", "appended")}, L"", L". ");
+  EXPECT_EQ(result.outputs, PathList{dir / L"note"});
+  FilesRefactor().RenameFindReplace(result, {dir.File(L"readme x", "replaced")}, L"x", L"");
+  EXPECT_EQ(result.outputs, PathList{dir / L"readme"});
+  EXPECT_EQ(NamesIn(dir.path()), (Names{L"abc", L"note", L"readme"}));
+  EXPECT_EQ(ReadBytes(dir / L"abc"), "truncated");
+  EXPECT_TRUE(prompt.asked().empty());
 }
 
 TEST(RenameEngine, ABlockingItemThatCannotBeDeletedBringsEveryItemBack) {

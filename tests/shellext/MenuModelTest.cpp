@@ -121,6 +121,38 @@ TEST(MenuText, LongRecentFoldersKeepTheDriveAndTheirEnd) {
   EXPECT_EQ(MenuTextForPath(L"C:\\short"), L"C:\\short");
 }
 
+// A path is shown as it is: every "&" in it is doubled, so that none becomes a mnemonic. Shortened
+// paths stay within 255 characters of menu text and never end in half of a doubled "&".
+TEST(MenuText, AmpersandsInFolderPathsAreNotMnemonics) {
+  EXPECT_EQ(MenuTextForPath(L"C:\\R&D Files"), L"C:\\R&&D Files");
+  EXPECT_EQ(MenuTextForPath(L"\\\\server\\A&B\\&&"), L"\\\\server\\A&&B\\&&&&");
+  for (size_t length : {200, 254, 255, 256, 300, 1023}) {
+    SCOPED_TRACE(length);
+    std::wstring path = L"C:\\";
+    while (path.size() < length) path += (path.size() % 3 ? L"&" : L"x");
+    std::wstring text = MenuTextForPath(path);
+    EXPECT_LE(text.size(), 255u);
+    // Read back as the menu shows it: the drive, "..." and the end of the path.
+    std::wstring shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == L'&') {
+        ASSERT_TRUE(i + 1 < text.size() && text[++i] == L'&') << "a lone & at " << i;
+      }
+      shown.push_back(text[i]);
+    }
+    ASSERT_EQ(shown.substr(0, 6), L"C:\\...");
+    EXPECT_EQ(shown.substr(6), path.substr(path.size() - (shown.size() - 6)));
+  }
+
+  TempDir dir;
+  MenuContext context;
+  context.recentCopy = {L"C:\\R&D Files"};
+  context.recentMove = {L"D:\\Tom & Jerry"};
+  MenuNode menu = BuildMenu({dir.File(L"a.txt")}, context);
+  EXPECT_EQ(Find(menu, L"Copy to (Recent)")->children[0].text, L"C:\\R&&D Files");
+  EXPECT_EQ(Find(menu, L"Move to (Recent)")->children[0].text, L"D:\\Tom && Jerry");
+}
+
 const wchar_t kFullMenu[] =
     L"Brivane >\n"
     L"  Favorites >\n"

@@ -3,6 +3,7 @@
 #include "fileops/FilesRefactor.h"
 #include "split/SplitJoin.h"
 #include "split/SplitLayout.h"
+#include "support/FileChecks.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestSupport.h"
 
@@ -145,6 +146,39 @@ TEST(SplitFile, RefusalsWriteNoPiece) {
   for (const std::wstring& path : {exact, tiny, folder}) EXPECT_FALSE(Exists(PiecePath(path, 0))) << Narrow(path);
 }
 
+// Pieces of an earlier split may be all that is left of that version: they are replaced only on Yes,
+// and go to the recycle bin.
+TEST(SplitFile, ExistingPiecesAreReplacedOnlyOnYes) {
+  TempDir dir;
+  std::wstring name = UniqueName(L"older", L"bin");
+  std::wstring source = dir.File(name, Pattern(100));
+  std::wstring first = dir.File(name + L".qxs0", "an earlier piece"), third = dir.File(name + L".qxs2", "another");
+  Splitter s;
+  {
+    ScriptedPrompt answers({IDYES, IDNO}, IDCANCEL);
+    OperationResult result = s.Split(source, 30);
+    EXPECT_EQ(result.status, 6);
+    EXPECT_EQ(result.message, L"");
+    ASSERT_EQ(answers.asked().size(), 2u);
+    EXPECT_EQ(answers.asked()[1].text,
+              L"2 of the pieces already exist.\nDo you want to replace them?\n(The existing files will be sent to the "
+              L"recycle bin)");
+    EXPECT_EQ(answers.asked()[1].caption, L"Split File Exist");
+    EXPECT_EQ(answers.asked()[1].type, UINT(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(ReadBytes(first), "an earlier piece");
+    EXPECT_EQ(ReadBytes(third), "another");
+    EXPECT_EQ(NamesIn(dir.path()).size(), 3u);
+  }
+  {
+    ScriptedPrompt answers({IDYES, IDYES}, IDCANCEL);
+    OperationResult result = s.Split(source, 30);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(Sizes(result.outputs), (std::vector<size_t>{30, 30, 30, 20}));
+    EXPECT_TRUE(InRecycleBin(name + L".qxs0"));
+    EXPECT_TRUE(InRecycleBin(name + L".qxs2"));
+  }
+}
+
 TEST(SplitLayout, HeaderCountsUpToFiveDigits) {
   SplitHeader four = MakeSplitHeader(4);
   EXPECT_EQ(std::string(four.begin(), four.end()), std::string("4\0\0\0\0\0\0\0\0\0", 10));
@@ -178,7 +212,7 @@ TEST(SplitAndJoin, ReadOnlySourcesAndPiecesWork) {
   EXPECT_TRUE(ReadBytes(source) == bytes);
 }
 
-TEST(JoinFiles, SortsByPieceNumberAndOverwritesTheOutput) {
+TEST(JoinFiles, SortsByPieceNumber) {
   TempDir dir;
   std::string bytes = Pattern(1200);
   std::wstring source = dir.File(L"eleven.dat", bytes);
@@ -188,7 +222,7 @@ TEST(JoinFiles, SortsByPieceNumberAndOverwritesTheOutput) {
   ASSERT_EQ(s.result.outputs.size(), 11u);
   PathList p = s.result.outputs;
   PathList scrambled = {p[0], p[2], p[10], p[1], p[9], p[3], p[8], p[4], p[7], p[5], p[6]};
-  dir.File(L"eleven.dat", "stale content");  // replaced without a question
+  DeleteFileW(source.c_str());
 
   OperationResult result = s.Join(scrambled);
   EXPECT_EQ(result.status, 0);
@@ -205,12 +239,202 @@ TEST(JoinFiles, SortsByPieceNumberAndOverwritesTheOutput) {
   EXPECT_EQ(check.status, 13);
 }
 
+// Splits a file of `length` bytes at `size` and returns the pieces; the source stays.
+PathList PiecesOf(const std::wstring& source, size_t length, uint64_t size) {
+  ScriptedPrompt yes;
+  Splitter s;
+  std::string bytes = Pattern(length);
+  HANDLE file = CreateFileW(source.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  EXPECT_EQ(s.Split(source, size).status, 0);
+  return s.result.outputs;
+}
+
+TEST(JoinFiles, AnExistingFileOfTheOutputsNameIsReplacedOnlyOnYes) {
+  TempDir dir;
+  std::wstring name = UniqueName(L"data", L"bin");  // unique, to be found in the recycle bin
+  std::wstring output = dir / name;
+  PathList pieces = PiecesOf(output, 1000, 300);
+  dir.File(name, "edited after the split");
+  const std::wstring question = L"The file " + output +
+                                L" already exists.\nDo you want to replace it?\n(The existing file will be sent to "
+                                L"the recycle bin)";
+  Splitter s;
+  {
+    ScriptedPrompt no({IDNO}, IDCANCEL);
+    OperationResult result = s.Join(pieces);
+    EXPECT_EQ(result.status, 6);
+    EXPECT_EQ(result.message, L"");
+    EXPECT_EQ(result.failed, 4u);
+    EXPECT_TRUE(result.outputs.empty());
+    ASSERT_EQ(no.asked().size(), 1u);
+    EXPECT_EQ(no.asked()[0].text, question);
+    EXPECT_EQ(no.asked()[0].caption, L"Join File Exist");
+    EXPECT_EQ(no.asked()[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(ReadBytes(output), "edited after the split");
+    EXPECT_EQ(NamesIn(dir.path()).size(), 5u);  // the pieces and the edited file, no scratch file
+  }
+  {
+    ScriptedPrompt yes({IDYES}, IDCANCEL);
+    OperationResult result = s.Join(pieces);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.outputs, PathList{output});
+    EXPECT_EQ(yes.asked().size(), 1u);
+    EXPECT_TRUE(ReadBytes(output) == Pattern(1000));
+    EXPECT_TRUE(InRecycleBin(name));
+    EXPECT_EQ(NamesIn(dir.path()).size(), 5u);
+  }
+}
+
+// A piece that turns out unreadable half-way through, or is not a file at all: the output is never
+// left cut short, and a file that already had its name keeps its bytes.
+TEST(JoinFiles, AFailureLeavesNoPartialOutputAndTheExistingFileUntouched) {
+  TempDir dir;
+  std::wstring output = dir / L"data.bin";
+  PathList pieces = PiecesOf(output, 1000, 300);
+  dir.File(L"data.bin", "previous version");
+  const std::vector<std::wstring> before = NamesIn(dir.path());
+  Splitter s;
+  ScriptedPrompt yes;
+
+  {
+    // Held without sharing by another program: the copy stops at the third piece.
+    HANDLE held = CreateFileW(pieces[2].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    OperationResult result = s.Join(pieces);
+    CloseHandle(held);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.message, L"An unexpected error occured.");
+    EXPECT_TRUE(result.outputs.empty());
+    EXPECT_TRUE(ReadBytes(output) == "previous version");
+    EXPECT_EQ(NamesIn(dir.path()), before);
+  }
+  {
+    std::string third = ReadBytes(pieces[2]);
+    ASSERT_TRUE(DeleteFileW(pieces[2].c_str()));
+    ASSERT_TRUE(CreateDirectoryW(pieces[2].c_str(), nullptr));
+    OperationResult result = s.Join(pieces);
+    EXPECT_NE(result.status, 0);
+    EXPECT_TRUE(ReadBytes(output) == "previous version");
+    EXPECT_EQ(NamesIn(dir.path()), before);
+    RemoveDirectoryW(pieces[2].c_str());
+    dir.File(L"data.bin.qxs2", third);
+  }
+  {
+    // Without an earlier file: nothing at all is left under the output's name.
+    DeleteFileW(output.c_str());
+    HANDLE held = CreateFileW(pieces[3].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    OperationResult result = s.Join(pieces);
+    CloseHandle(held);
+    EXPECT_NE(result.status, 0);
+    EXPECT_FALSE(Exists(output));
+    EXPECT_EQ(NamesIn(dir.path()).size(), 4u);
+  }
+}
+
+// The joined file is written under a scratch name no longer than the first piece's, so a set of pieces
+// that fits however deep its folder joins there.
+TEST(JoinFiles, JoinsWhereverThePiecesFit) {
+  TempDir dir;
+  std::wstring deep = FolderOfLength(dir, 251);
+  std::wstring output = deep + L"\\a";  // pieces of 258 characters
+  PathList pieces = PiecesOf(output, 1000, 300);
+  ASSERT_EQ(pieces.size(), 4u);
+  DeleteFileW(output.c_str());
+  ScriptedPrompt prompt({}, IDCANCEL);
+  Splitter s;
+  OperationResult result = s.Join(pieces);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_TRUE(ReadBytes(output) == Pattern(1000));
+  EXPECT_EQ(NamesIn(deep).size(), 5u);
+}
+
+// Pieces whose name is only the suffix would join into their own folder's path: refused, and the
+// folder is never offered for replacing. A trailing dot is dropped from the joined name, as the file
+// system drops it.
+TEST(JoinFiles, TheJoinedNameIsOneTheFolderCanHold) {
+  TempDir dir;
+  for (const wchar_t* stem : {L"", L".", L" "}) {
+    SCOPED_TRACE(Narrow(stem));
+    std::wstring folder = dir.Folder(L"pieces");
+    PathList pieces = PiecesOf(dir / L"whole.bin", 100, 60);
+    PathList renamed;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+      renamed.push_back(folder + L"\\" + stem + L".qxs" + std::to_wstring(i));
+      ASSERT_TRUE(MoveFileW(pieces[i].c_str(), renamed.back().c_str()));
+    }
+    ScriptedPrompt yes;
+    Splitter s;
+    OperationResult result = s.Join(renamed);
+    EXPECT_EQ(result.status, 10);
+    EXPECT_EQ(result.message, L"Wrong files selection for Join.");
+    EXPECT_TRUE(yes.asked().empty());
+    EXPECT_EQ(NamesIn(folder).size(), 2u);
+    RemoveTree(folder);
+  }
+  PathList pieces = PiecesOf(dir / L"abc.", 100, 60);  // "abc..qxs0", "abc..qxs1"
+  DeleteFileW((dir / L"abc").c_str());
+  ScriptedPrompt yes;
+  Splitter s;
+  OperationResult result = s.Join(pieces);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.outputs, PathList{dir / L"abc"});
+  EXPECT_TRUE(ReadBytes(dir / L"abc") == Pattern(100));
+}
+
+// Every piece but the last holds exactly the split size and the last one at most that; a piece that
+// was cut short or grew is refused before anything is written.
+TEST(JoinFiles, PiecesOfTheWrongSizeAreRefusedBeforeWriting) {
+  struct Case {
+    const char* what;
+    size_t length;
+    uint64_t size;
+    size_t piece;      // the piece to damage
+    int64_t change;    // bytes added (or, negative, cut from its end)
+  };
+  const Case cases[] = {
+      {"a middle piece cut short", 1000, 300, 1, -1},
+      {"the first piece cut short", 1000, 300, 0, -50},
+      {"a middle piece grown", 1000, 300, 2, 7},
+      {"the last piece longer than the others", 1000, 300, 3, 201},
+      {"the last piece emptied", 1000, 300, 3, -110},
+      {"header-only first piece, a middle piece cut", 25, 8, 2, -1},
+      {"header-only first piece, the last piece grown", 25, 8, 4, 8},
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::wstring output = dir / L"data.bin";
+    PathList pieces = PiecesOf(output, c.length, c.size);
+    DeleteFileW(output.c_str());
+    std::string bytes = ReadBytes(pieces[c.piece]);
+    if (c.change < 0) bytes.resize(bytes.size() - size_t(-c.change));
+    else bytes += std::string(size_t(c.change), 'x');
+    dir.File(pieces[c.piece].substr(dir.path().size() + 1), bytes);
+
+    ScriptedPrompt prompt({}, IDCANCEL);
+    Splitter s;
+    OperationResult result = s.Join(pieces);
+    EXPECT_EQ(result.status, 8);
+    EXPECT_EQ(result.kind, kind::Join);
+    EXPECT_EQ(result.message, L"Wrong size of file in selection for Join: " + pieces[c.piece] + L".");
+    EXPECT_EQ(result.failed, pieces.size());
+    EXPECT_FALSE(Exists(output));
+    EXPECT_EQ(NamesIn(dir.path()).size(), pieces.size());
+    EXPECT_TRUE(prompt.asked().empty());
+    for (const std::wstring& piece : pieces) DeleteFileW(piece.c_str());
+  }
+}
+
 TEST(JoinFiles, ReportsProgressFromThreeToTheEnd) {
   TempDir dir;
   ScriptedPrompt yes;
   Splitter s;
   ASSERT_EQ(s.Split(dir.File(L"p.bin", Pattern(100)), 30).status, 0);
   PathList pieces = s.result.outputs;
+  DeleteFileW((dir / L"p.bin").c_str());
   s.sink.reports.clear();
   ASSERT_EQ(s.Join(pieces).status, 0);
   EXPECT_EQ(s.sink.shown(), (std::vector<int32_t>{1, 3, 5, 29, 31, 55, 57, 81, 100}));
