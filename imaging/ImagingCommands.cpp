@@ -1,7 +1,10 @@
 #include "imaging/ImagingCommands.h"
 
+#include "imaging/PhotoAlbum.h"
+#include "imaging/ZintImageLogoDialog.h"
 #include "imaging/ZintImageResizeDialog.h"
 #include "imaging/ZintImageResizeFastDialog.h"
+#include "imaging/ZintPdfAlbumDialog.h"
 
 ResizePreset ResizePresetFor(CommandId command) {
   switch (command) {
@@ -26,6 +29,23 @@ bool RunResizePreset(CommandContext& context) {
   return true;
 }
 
+// The album presets: straight behind the progress window, into the folder the menu was opened in.
+void MakePresetAlbum(CommandContext& context) {
+  PhotoAlbum album;
+  album.outputPath = context.workingFolder + L"\\PhotoAlbum.pdf";
+  switch (context.command) {
+    case cmd::AlbumWallet: BuildPresetAlbum(album, context.selection, AlbumPreset::FillPage, page_size::Wallet); break;
+    case cmd::Album3x5: BuildPresetAlbum(album, context.selection, AlbumPreset::FillPage, page_size::US3_5x5); break;
+    case cmd::Album4x6: BuildPresetAlbum(album, context.selection, AlbumPreset::FillPage, page_size::US4x6); break;
+    case cmd::Album5x7: BuildPresetAlbum(album, context.selection, AlbumPreset::FillPage, page_size::US5x7); break;
+    case cmd::Album8x10: BuildPresetAlbum(album, context.selection, AlbumPreset::FillPage, page_size::US8x10); break;
+    case cmd::Album9x12: BuildPresetAlbum(album, context.selection, AlbumPreset::FillPage, page_size::US9x12); break;
+    case cmd::AlbumTwoPhoto: BuildPresetAlbum(album, context.selection, AlbumPreset::TwoPhotos, page_size::Large); break;
+    case cmd::AlbumFourPhoto: BuildPresetAlbum(album, context.selection, AlbumPreset::FourPhotos, page_size::Large); break;
+  }
+  context.engine.CreatePhotoAlbum(context.result, album);
+}
+
 const CommandAction kRows[] = {
     {cmd::ImageCustomResize, RunFeatureDialog<CZintImageResizeDialog>},
     {cmd::ImageResize25, RunResizePreset},
@@ -35,6 +55,16 @@ const CommandAction kRows[] = {
     {cmd::ImageResize50Jpeg, RunResizePreset},
     {cmd::ImageResize75Jpeg, RunResizePreset},
     {cmd::ImageConvertJpeg, RunResizePreset},
+    {cmd::ImageLogo, RunFeatureDialog<CZintImageLogoDialog>},
+    {cmd::AlbumCustom, RunFeatureDialogInFolder<CZintPdfAlbumDialog>},
+    {cmd::AlbumWallet, nullptr, MakePresetAlbum},
+    {cmd::Album3x5, nullptr, MakePresetAlbum},
+    {cmd::Album4x6, nullptr, MakePresetAlbum},
+    {cmd::Album5x7, nullptr, MakePresetAlbum},
+    {cmd::Album8x10, nullptr, MakePresetAlbum},
+    {cmd::Album9x12, nullptr, MakePresetAlbum},
+    {cmd::AlbumTwoPhoto, nullptr, MakePresetAlbum},
+    {cmd::AlbumFourPhoto, nullptr, MakePresetAlbum},
 };
 
 }  // namespace

@@ -128,28 +128,28 @@ void LogoStamper::Run(OperationResult& result, const PathList& paths, const Logo
   const float logoWidth = job.useImage ? float(logoPicture.width) : text.width;
   const float logoHeight = job.useImage ? float(logoPicture.height) : text.height;
 
+  // Writes the reason a picture is passed over to the trace; false.
+  auto refuse = [](const wchar_t* why, const std::wstring& path) {
+    trace::Write(L"FilesRefactor::PutLogoOnImages: ", why, path);
+    return false;
+  };
   auto stamp = [&](const std::wstring& path) {
     Picture picture;
-    if (!LoadPicture(path, picture)) return trace::Write(L"FilesRefactor::PutLogoOnImages: cannot load ", path), false;
+    if (!LoadPicture(path, picture)) return refuse(L"cannot load ", path);
     const int w = int(picture.width), h = int(picture.height);
-    if (logoWidth > float(w) || logoHeight > float(h)) {
-      trace::Write(L"FilesRefactor::PutLogoOnImages: the logo is larger than ", path);
-      return false;
-    }
-    if (job.addBorder && !logo::FitsFrame(w, h)) {
-      trace::Write(L"FilesRefactor::PutLogoOnImages: too small for the border: ", path);
-      return false;
-    }
+    if (logoWidth > float(w) || logoHeight > float(h)) return refuse(L"the logo is larger than ", path);
+    if (job.addBorder && !logo::FitsFrame(w, h)) return refuse(L"too small for the border: ", path);
     std::wstring mimeType = GetMimeTypeFromExtension(PathExtension(path));
+    if (mimeType == kUndefinedMimeType) return refuse(L"no encoder for ", path);
     std::wstring output = LogoPath(path, job.position, job.folderName);
     for (const std::wstring& other : untouchable)
-      if (SamePath(other, output)) return trace::Write(L"FilesRefactor::PutLogoOnImages: would replace ", other), false;
-    if (mimeType == kUndefinedMimeType || (!job.folderName.empty() && !EnsureFolder(BatchFolder(path, job.folderName))))
-      return false;
+      if (SamePath(other, output)) return refuse(L"the result would replace ", other);
+    if (!job.folderName.empty() && !EnsureFolder(BatchFolder(path, job.folderName)))
+      return refuse(L"cannot create the folder beside ", path);
 
     gdip::Image canvas = gdip::NewCanvas(w, h);
     gdip::Graphics graphics = gdip::HighQualityContext(canvas);
-    if (!graphics) return false;
+    if (!graphics) return refuse(L"no canvas for ", path);
     gdip::GdipSetTextRenderingHint(graphics.get(), Gdiplus::TextRenderingHintAntiAlias);
     bool drawn;
     if (!job.addBorder) {
@@ -172,10 +172,8 @@ void LogoStamper::Run(OperationResult& result, const PathList& paths, const Logo
     graphics.reset();
     std::vector<uint8_t> bytes;
     if (!drawn || !EncodePicture(canvas.get(), mimeType, -1, picture.facts, bytes) ||
-        !WriteWholeFile(output, bytes.data(), bytes.size())) {
-      trace::Write(L"FilesRefactor::PutLogoOnImages: cannot write ", output);
-      return false;
-    }
+        !WriteWholeFile(output, bytes.data(), bytes.size()))
+      return refuse(L"cannot write ", output);
     if (job.folderName.empty()) written.push_back(output);
     return true;
   };

@@ -85,6 +85,9 @@ class CBrivaneShellExt : public ComObjectRoot,
   void TransferToChosenFolder(CommandContext& context, const wchar_t* title, bool move);
   // Copies or moves the selection into the folder, then selects or reports as after any operation.
   void TransferTo(CommandContext& context, const std::wstring& folder, bool move);
+  void SortDesktopCustom(CommandContext& context);
+  void RedoDesktopSort(CommandContext& context);
+  void SortDesktopTheme(CommandContext& context);
 
   ComPtr<IUnknown> site_;
   FilesRefactor engine_;

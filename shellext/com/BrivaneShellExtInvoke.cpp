@@ -3,6 +3,8 @@
 #include "base/ParentFolder.h"
 #include "base/Prompt.h"
 #include "base/Trace.h"
+#include "desktop/DesktopSortSettings.h"
+#include "desktop/ZintSortDesktopDialog.h"
 #include "shellext/com/BrivaneShellExt.h"
 #include "shellext/com/Clipboard.h"
 #include "shellext/com/FolderBrowser.h"
@@ -33,6 +35,12 @@ CoreCommandRows CBrivaneShellExt::OwnCommands() {
       {cmd::RecentMoveFirst + 2, &CBrivaneShellExt::MoveToRecentFolder},
       {cmd::RecentMoveFirst + 3, &CBrivaneShellExt::MoveToRecentFolder},
       {cmd::RecentMoveFirst + 4, &CBrivaneShellExt::MoveToRecentFolder},
+      {cmd::SortDesktopCustom, &CBrivaneShellExt::SortDesktopCustom},
+      {cmd::SortDesktopRedo, &CBrivaneShellExt::RedoDesktopSort},
+      {cmd::SortDesktopEggPlant, &CBrivaneShellExt::SortDesktopTheme},
+      {cmd::SortDesktopSunset, &CBrivaneShellExt::SortDesktopTheme},
+      {cmd::SortDesktopDark, &CBrivaneShellExt::SortDesktopTheme},
+      {cmd::SortDesktopBlueSky, &CBrivaneShellExt::SortDesktopTheme},
   };
   static_assert(cmd::kRecentSlots == 5, "one row per recent folder");
   return {rows, rows + std::size(rows)};
@@ -159,4 +167,26 @@ void CBrivaneShellExt::TransferTo(CommandContext& context, const std::wstring& f
   else
     engine_.CopyFiles(result_, context.selection, folder);
   AfterOperation(context.parent);
+}
+
+// The desktop sorts ask their keep-or-undo question through the prompt hook.
+void CBrivaneShellExt::SortDesktopCustom(CommandContext& context) {
+  if (!PromptHook()) CZintMessageBox::InstallAsPromptHook();
+  CZintSortDesktopDialog dialog(ProcessDesktopSortSettings(), commands_.CommandIcon(context.command));
+  if (dialog.DoModal(context.parent) != IDOK) return;
+  explorer_.SortDesktop(ProcessDesktopSortSettings(), true, false);
+}
+
+void CBrivaneShellExt::RedoDesktopSort(CommandContext& context) {
+  if (!PromptHook()) CZintMessageBox::InstallAsPromptHook();
+  if (Prompt(context.parent, L"Redo Last Desktop Sort?", L"Brivane - Redo Last Desktop Sort",
+             MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return;
+  explorer_.RedoLastDesktopSort(false);
+}
+
+void CBrivaneShellExt::SortDesktopTheme(CommandContext& context) {
+  if (!PromptHook()) CZintMessageBox::InstallAsPromptHook();
+  DesktopSortSettings settings = DefaultDesktopSortSettings();
+  if (ApplyDesktopTheme(context.command, settings)) explorer_.SortDesktop(settings, true, false);
 }

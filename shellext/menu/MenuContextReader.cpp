@@ -5,8 +5,8 @@
 #include "shellext/settings/SettingsRegistry.h"
 
 bool HasStoredDesktopSort() {
-  auto value = settings_registry::Read(settings_registry::kLastDesktopSortData, kDesktopSortRecordBytes);
-  return value && value->type == REG_BINARY;
+  DesktopSortSettings scratch = DefaultDesktopSortSettings();
+  return settings_registry::ReadRecord(settings_registry::kLastDesktopSortData, &scratch, sizeof scratch);
 }
 
 MenuContext ReadMenuContext(const RecentPaths& recent, bool desktopBackground) {

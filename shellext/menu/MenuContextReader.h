@@ -1,5 +1,6 @@
 #pragma once
 // Gathers the stored state that shapes a menu: mode, favourites, recent folders, stored sort.
+#include "desktop/DesktopSortSettings.h"
 #include "shellext/menu/MenuModel.h"
 #include "shellext/settings/RecentPaths.h"
 
@@ -9,4 +10,4 @@ MenuContext ReadMenuContext(const RecentPaths& recent, bool desktopBackground);
 // True when "LastDesktopSortData" holds a readable record (REG_BINARY, at most 644 bytes).
 bool HasStoredDesktopSort();
 
-constexpr DWORD kDesktopSortRecordBytes = 644;
+constexpr DWORD kDesktopSortRecordBytes = sizeof(DesktopSortSettings);

@@ -65,3 +65,81 @@ TEST_F(BrivaneImagingCommands, ConvertToJpegBesideTheSources) {
   EXPECT_TRUE(HasSize(dir_ / L"Cat_ZintResizer100%.jpg", 30, 20));
   EXPECT_EQ(ReadBytes(dir_ / L"Cat_ZintResizer100%.jpg").substr(0, 2), "\xFF\xD8");
 }
+
+namespace {
+// What pdfinfo, pdfimages and qpdf say of the document, in one text.
+std::string PdfFacts(const std::wstring& pdf) {
+  std::string host = ShellQuoted(HostPathOf(pdf));
+  return RunHost("/usr/bin/qpdf --check " + host + " >/dev/null && echo checked; /usr/bin/pdfinfo -f 1 -l 99 " + host +
+                 " | grep -E '^(Pages|Page .*size):'; /usr/bin/pdfimages -list " + host + " | tail -n +3")
+      .output;
+}
+}  // namespace
+
+TEST_F(BrivaneImagingCommands, PutATextLogoAtBottomRightWithABorder) {
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Brivane", L"LastPutLogoData");
+  MakeFlat(dir_ / L"night.png", 320, 200, kBlack);
+  StandInRun run = Invoke(L"night.png", L"Brivane>Image Manipulation>Put Logo on Image",
+                          "window Brivane - Put Logo on Image\n"
+                          "check 288\n"
+                          "set 315 Brivane\n"
+                          "check 332\n"
+                          "check 312\n"
+                          "uncheck 311\n"
+                          "click IDOK\n");
+  EXPECT_TRUE(Succeeded(run, "night_plus_logo_BR.png"));
+  LoadedPicture stamped = ReadPicture(dir_ / L"night_plus_logo_BR.png");
+  ASSERT_TRUE(stamped.loaded);
+  EXPECT_EQ(stamped.width, 320u);
+  EXPECT_EQ(stamped.At(15, 100), 0xFFFF4500u);  // the default orange-red frame
+  EXPECT_EQ(stamped.At(40, 40), kBlack);
+  // White text in the bottom right corner of the framed picture.
+  int bright = 0;
+  for (int y = 140; y < 180; ++y)
+    for (int x = 180; x < 300; ++x) bright += (stamped.At(x, y) & 0xFF) > 0xC0 && (stamped.At(x, y) >> 8 & 0xFF) > 0xC0;
+  EXPECT_GT(bright, 40);
+  DWORD size = 0;
+  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Brivane", L"LastPutLogoData", RRF_RT_REG_BINARY, nullptr,
+                         nullptr, &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(size, 3200u);
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Brivane", L"LastPutLogoData");
+}
+
+TEST_F(BrivaneImagingCommands, ImageAlbumCustomTwoByTwoOnA4) {
+  for (const wchar_t* name : {L"b.jpg", L"a.jpg", L"c.jpg", L"d.jpg", L"e.jpg"})
+    MakeQuadrants(dir_ / name, 300, 200);
+  StandInRun run = Invoke(L"b.jpg;a.jpg;c.jpg;d.jpg;e.jpg", L"Brivane>Image Album>Custom",
+                          "window Brivane - Image Album\n"
+                          "expect 252 2\n"
+                          "expect 253 2\n"
+                          "expect 259 A4\n"
+                          "check 452\n"
+                          "uncheck 262\n"
+                          "click IDOK\n");
+  EXPECT_TRUE(Succeeded(run, "PhotoAlbum.pdf"));
+  std::string facts = PdfFacts(dir_ / L"PhotoAlbum.pdf");
+  EXPECT_NE(facts.find("checked\n"), std::string::npos) << facts;
+  EXPECT_NE(facts.find("Pages:           2\n"), std::string::npos) << facts;
+  EXPECT_NE(facts.find("Page    2 size:  595.276 x 841.89 pts (A4)"), std::string::npos) << facts;
+  int images = 0;
+  for (size_t at = facts.find(" jpeg "); at != std::string::npos; at = facts.find(" jpeg ", at + 1)) ++images;
+  EXPECT_EQ(images, 5) << facts;
+}
+
+TEST_F(BrivaneImagingCommands, ImageAlbumFillPageFourBySix) {
+  MakeQuadrants(dir_ / L"wide.jpg", 300, 200);
+  MakeQuadrants(dir_ / L"tall.jpg", 200, 300);
+  dir_.File(L"PhotoAlbum.pdf", "an older album");
+  StandInRun run = Invoke(L"wide.jpg;tall.jpg", L"Brivane>Image Album>Fill Page, 4x6",
+                          "window File Already Exists\n"
+                          "click IDOK\n");
+  EXPECT_TRUE(Succeeded(run, "PhotoAlbum.pdf"));
+  EXPECT_TRUE(run.Has("  Trying to send it to the recycle bin."));
+  std::string facts = PdfFacts(dir_ / L"PhotoAlbum.pdf");
+  EXPECT_NE(facts.find("checked\n"), std::string::npos) << facts;
+  EXPECT_NE(facts.find("Pages:           2\n"), std::string::npos) << facts;
+  // The pages in the view's order of the selection: tall.jpg stands, wide.jpg lies.
+  EXPECT_NE(facts.find("Page    1 size:  288 x 432 pts\n"), std::string::npos) << facts;
+  EXPECT_NE(facts.find("Page    2 size:  432 x 288 pts\n"), std::string::npos) << facts;
+}

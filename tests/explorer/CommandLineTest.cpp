@@ -101,6 +101,23 @@ TEST(StandInScript, NamesTheLineOfAMistake) {
   EXPECT_TRUE(ParseScript(L"").ok);
 }
 
+TEST(StandInScript, ReadsTrackBarsAndKeys) {
+  ParsedScript script = ParseScript(L"window A\nslide 299 40\nslide 300 -5\nkey RIGHT\nkey F4");
+  ASSERT_TRUE(script.ok) << script.error;
+  using Kind = ScriptStep::Kind;
+  ASSERT_EQ(script.steps.size(), 5u);
+  EXPECT_EQ(script.steps[1].kind, Kind::Slide);
+  EXPECT_EQ(script.steps[1].control, 299u);
+  EXPECT_EQ(script.steps[1].index, 40);
+  EXPECT_EQ(script.steps[2].index, -5);
+  EXPECT_EQ(script.steps[3].kind, Kind::Key);
+  EXPECT_EQ(script.steps[3].index, VK_RIGHT);
+  EXPECT_EQ(script.steps[4].index, VK_F4);
+  EXPECT_EQ(ParseScript(L"slide 299").error, L"line 1: slide needs a position (a whole number)");
+  EXPECT_EQ(ParseScript(L"slide 299 4.5").error, L"line 1: slide needs a position (a whole number)");
+  EXPECT_EQ(ParseScript(L"key PAGEUP").error, L"line 1: \"PAGEUP\" is not a key this script can press");
+}
+
 TEST(StandInScript, ComparesLineBreaksAsWritten) {
   EXPECT_EQ(ComparableText(L"First line.\r\nSecond\nthird"), L"First line.\\nSecond\\nthird");
   EXPECT_EQ(ComparableText(L"C:\\new folder"), L"C:\\new folder");

@@ -12,10 +12,23 @@ std::wstring BuildFolder() {
   return tests.substr(0, tests.rfind(L'\\'));               // build
 }
 
-void ReadAll(HANDLE pipe, std::string& into, std::mutex& lock) {
+// Reads the program's output until the program has ended and the pipe holds nothing more. A process the
+// program started may hold the pipe's write end for ever (Wine's desktop process, when the program was
+// the one to start it), so the end of the program, not of the pipe, ends the reading.
+void ReadAll(HANDLE pipe, HANDLE process, std::string& into, std::mutex& lock) {
   char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(pipe, buffer, sizeof buffer, &read, nullptr) && read) {
+  bool ended = false;
+  for (;;) {
+    DWORD available = 0;
+    if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) break;  // every writer has gone
+    if (available == 0) {
+      if (ended) break;
+      ended = !process || WaitForSingleObject(process, 10) == WAIT_OBJECT_0;
+      continue;
+    }
+    DWORD read = 0;
+    if (!ReadFile(pipe, buffer, available < sizeof buffer ? available : DWORD(sizeof buffer), &read, nullptr) || !read)
+      break;
     std::lock_guard<std::mutex> guard(lock);
     into.append(buffer, read);
   }
@@ -72,8 +85,8 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
   }
   CloseHandle(outWrite);
   CloseHandle(errWrite);
-  outReader_ = std::thread(ReadAll, outRead, std::ref(out_), std::ref(lock_));
-  errReader_ = std::thread(ReadAll, errRead, std::ref(err_), std::ref(lock_));
+  outReader_ = std::thread(ReadAll, outRead, process_, std::ref(out_), std::ref(lock_));
+  errReader_ = std::thread(ReadAll, errRead, process_, std::ref(err_), std::ref(lock_));
 }
 
 ChildProcess::~ChildProcess() {

@@ -11,6 +11,7 @@
 #include "support/Pictures.h"
 #include "imaging/ZintImageResizeDialog.h"
 #include "imaging/ZintImageResizeFastDialog.h"
+#include "DialogRefusal.h"
 #include "resource.h"
 #include "support/DialogProbe.h"
 #include "support/Screenshot.h"
@@ -39,16 +40,6 @@ void SlideTo(HWND dialog, int id, int position) {
   SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position), reinterpret_cast<LPARAM>(bar));
 }
 
-// Clicks OK and reads the refusal the dialog shows, answering it; empty when none comes.
-std::wstring RefusalAfterOk(HWND dialog) {
-  Click(dialog, IDOK);
-  HWND box = WaitForWindow(GetWindowThreadProcessId(dialog, nullptr), L"Brivane - Image Resize", 3000);
-  if (!box) return L"";
-  std::wstring text = Text(box, IDC_HEADING);
-  Click(box, IDOK);
-  for (DWORD start = GetTickCount(); IsWindow(box) && GetTickCount() - start < 3000;) Sleep(10);
-  return text;
-}
 }  // namespace
 
 TEST(ResizeDialog, OpensOnFiftyPercentAndItsSwitchesEnableTheirControls) {
@@ -108,19 +99,19 @@ TEST(ResizeDialog, RefusesBadFolderNamesAndSizesAndStaysOpen) {
   DriveModal(dialog, kCaption, [&](HWND w) {
     for (const wchar_t* name : {L"", L" lead", L"a:b", L".."}) {
       SetText(w, IDC_OUTPUT_FOLDER, name);
-      refusals.push_back(RefusalAfterOk(w));
+      refusals.push_back(RefusalAfterOk(w, L"Brivane - Image Resize"));
     }
     SetText(w, IDC_OUTPUT_FOLDER, L"Small");
     ClickNow(w, IDC_RESIZE_BY_SIZE);
     for (const wchar_t* width : {L"0", L""}) {
       SetText(w, IDC_RESIZE_WIDTH, width);
-      refusals.push_back(RefusalAfterOk(w));
+      refusals.push_back(RefusalAfterOk(w, L"Brivane - Image Resize"));
     }
     // The refused box has the focus, for the user to mend it.
     EXPECT_EQ(FocusOf(w), GetDlgItem(w, IDC_RESIZE_WIDTH));
     SetText(w, IDC_RESIZE_WIDTH, L"20");
     SetText(w, IDC_RESIZE_HEIGHT, L"0");
-    refusals.push_back(RefusalAfterOk(w));
+    refusals.push_back(RefusalAfterOk(w, L"Brivane - Image Resize"));
     stayedOpen = IsWindowVisible(w) != FALSE;
     Click(w, IDCANCEL);
   });
@@ -187,7 +178,7 @@ TEST(ResizePresetDialog, AsksOnlyWhereTheResultsGo) {
     EXPECT_EQ(Text(w, IDC_OUTPUT_FOLDER), L"Resized Images");
     EXPECT_FALSE(GetDlgItem(w, IDC_RESIZE_PERCENT_TRACK));
     SetText(w, IDC_OUTPUT_FOLDER, L"a|b");
-    refusal = RefusalAfterOk(w);
+    refusal = RefusalAfterOk(w, L"Brivane - Image Resize");
     ClickNow(w, IDC_OUTPUT_SEPARATE);
     Click(w, IDOK);
   });

@@ -15,6 +15,21 @@ constexpr NamedId kNamedIds[] = {{L"IDOK", IDOK},       {L"IDCANCEL", IDCANCEL},
                                  {L"IDRETRY", IDRETRY}, {L"IDIGNORE", IDIGNORE}, {L"IDYES", IDYES},
                                  {L"IDNO", IDNO}};
 
+struct NamedKey {
+  const wchar_t* name;
+  int key;
+};
+constexpr NamedKey kNamedKeys[] = {{L"LEFT", VK_LEFT},     {L"RIGHT", VK_RIGHT},   {L"UP", VK_UP},
+                                   {L"DOWN", VK_DOWN},     {L"RETURN", VK_RETURN}, {L"ESCAPE", VK_ESCAPE},
+                                   {L"TAB", VK_TAB},       {L"SPACE", VK_SPACE},   {L"F4", VK_F4}};
+
+bool ParseInteger(const std::wstring& text, long& value) {
+  wchar_t* tail = nullptr;
+  errno = 0;
+  value = wcstol(text.c_str(), &tail, 10);
+  return !text.empty() && errno == 0 && *tail == L'\0';
+}
+
 bool ParseId(const std::wstring& text, UINT& id) {
   for (const NamedId& named : kNamedIds)
     if (text == named.name) {
@@ -81,8 +96,14 @@ ParsedScript ParseScript(const std::wstring& text) {
       if (rest.empty())
         return fail(keyword + L" needs " + (keyword == L"window" ? L"a caption" : keyword == L"shot" ? L"a file name" : L"a folder"));
       step.text = rest;
+    } else if (keyword == L"key") {
+      step.kind = Kind::Key;
+      step.index = 0;
+      for (const NamedKey& key : kNamedKeys)
+        if (rest == key.name) step.index = key.key;
+      if (step.index == 0) return fail(L"\"" + rest + L"\" is not a key this script can press");
     } else if (keyword == L"set" || keyword == L"expect" || keyword == L"check" || keyword == L"uncheck" ||
-               keyword == L"click" || keyword == L"select") {
+               keyword == L"click" || keyword == L"select" || keyword == L"slide") {
       std::wstring id = NextWord(rest);
       if (!ParseId(id, step.control)) return fail(L"\"" + id + L"\" is not a control id");
       if (keyword == L"set" || keyword == L"expect") {
@@ -96,6 +117,12 @@ ParsedScript ParseScript(const std::wstring& text) {
         if (rest.empty() || errno != 0 || *tail != L'\0' || index < 0 || index > 0x7FFFFFFF)
           return fail(L"select needs a row index (0, 1, ...)");
         step.index = int(index);
+      } else if (keyword == L"slide") {
+        step.kind = Kind::Slide;
+        long position = 0;
+        if (!ParseInteger(rest, position) || position < -0x7FFFFFFF || position > 0x7FFFFFFF)
+          return fail(L"slide needs a position (a whole number)");
+        step.index = int(position);
       } else {
         if (!rest.empty()) return fail(keyword + L" takes only a control id");
         step.kind = keyword == L"check" ? Kind::Check : keyword == L"uncheck" ? Kind::Uncheck : Kind::Click;

@@ -8,6 +8,9 @@
 //   expect ID TEXT      the control's text must read TEXT (line breaks written as \n)
 //   shot FILE.png       screenshot of the current window (of the screen before the first window)
 //   browse FOLDER       in the system's folder browser (the current window), select that folder
+//   slide ID POSITION   move a track bar, telling its dialog as a drag would
+//   key NAME            press a key in the current window (LEFT, RIGHT, UP, DOWN, RETURN, ESCAPE,
+//                       TAB, SPACE, F4), as the keyboard would: to the control with the focus
 // ID is a control identifier: a number (decimal or 0x…) or IDOK, IDCANCEL, IDYES, IDNO, IDABORT,
 // IDRETRY, IDIGNORE. Blank lines and lines starting with # are skipped.
 #include <windows.h>
@@ -16,11 +19,11 @@
 #include <vector>
 
 struct ScriptStep {
-  enum class Kind { Window, Set, Check, Uncheck, Select, Click, Expect, Shot, Browse };
+  enum class Kind { Window, Set, Check, Uncheck, Select, Click, Expect, Shot, Slide, Key, Browse };
   Kind kind = Kind::Window;
   int line = 0;
   UINT control = 0;
-  int index = 0;
+  int index = 0;      // a row, a track bar position, or a key's virtual-key code
   std::wstring text;  // caption, text or file
 };
 

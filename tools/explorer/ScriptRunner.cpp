@@ -92,6 +92,23 @@ bool SelectRow(HWND control, int index, std::wstring& why) {
   return false;
 }
 
+// A track bar moved as a drag moves it: the position, then the owner told of the thumb's move and end.
+bool Slide(HWND control, int position, std::wstring& why) {
+  WPARAM command = GetDlgCtrlID(control);
+  if (!ClassIs(control, TRACKBAR_CLASSW)) {
+    why = L"control " + std::to_wstring(command) + L" is a " + WindowClass(control) + L", not a track bar";
+    return false;
+  }
+  Send(control, TBM_SETPOS, TRUE, position);
+  UINT message = (GetWindowLongW(control, GWL_STYLE) & TBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+  LPARAM from = reinterpret_cast<LPARAM>(control);
+  Send(GetParent(control), message, MAKEWPARAM(TB_THUMBPOSITION, LOWORD(position)), from);
+  Send(GetParent(control), message, MAKEWPARAM(TB_ENDTRACK, 0), from);
+  if (Send(control, TBM_GETPOS, 0, 0) == position) return true;
+  why = L"track bar " + std::to_wstring(command) + L" did not take position " + std::to_wstring(position);
+  return false;
+}
+
 }  // namespace
 
 ScriptRunner::~ScriptRunner() {
@@ -172,6 +189,25 @@ HWND ScriptRunner::Control(UINT id, std::wstring& why) const {
   return find.found;
 }
 
+// A key pressed while the current window is in front: it goes to the control with the focus, or to a
+// drop-down the window's thread has open, as the keyboard's keys would.
+bool ScriptRunner::PressKey(int key, std::wstring& why) const {
+  if (!current_ || !IsWindow(current_)) {
+    why = current_ ? L"the window is gone" : L"no window yet: start with a \"window CAPTION\" step";
+    return false;
+  }
+  GUITHREADINFO thread{sizeof thread};
+  HWND target = current_;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(current_, nullptr), &thread) && thread.hwndFocus)
+    target = thread.hwndFocus;
+  UINT scan = MapVirtualKeyW(UINT(key), MAPVK_VK_TO_VSC);
+  PostMessageW(target, WM_KEYDOWN, WPARAM(key), LPARAM(1 | scan << 16));
+  PostMessageW(target, WM_KEYUP, WPARAM(key), LPARAM(1 | scan << 16 | 0xC0000000u));
+  // Let the key take effect before the next step looks at the window.
+  Sleep(100);
+  return true;
+}
+
 bool ScriptRunner::RunStep(const ScriptStep& step, std::wstring& why) {
   using Kind = ScriptStep::Kind;
   if (step.kind == Kind::Window) {
@@ -202,6 +238,8 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::wstring& why) {
     return true;
   }
 
+  if (step.kind == Kind::Key) return PressKey(step.index, why);
+
   HWND control = Control(step.control, why);
   if (!control) return false;
   switch (step.kind) {
@@ -229,6 +267,8 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::wstring& why) {
       WaitUntil(kSettleMs / 4, [&] { return !IsWindow(window) || !IsWindowVisible(window) || !IsWindowEnabled(window); });
       return true;
     }
+    case Kind::Slide:
+      return Slide(control, step.index, why);
     case Kind::Expect: {
       std::wstring shown;
       if (WaitUntil(kSettleMs, [&] { return ComparableText(shown = ControlText(control)) == step.text; })) return true;

@@ -37,6 +37,7 @@ class ScriptRunner {
   [[noreturn]] void Abort(const std::wstring& why);
   bool RunStep(const ScriptStep& step, std::wstring& why);
   HWND Control(UINT id, std::wstring& why) const;
+  bool PressKey(int key, std::wstring& why) const;
 
   std::vector<ScriptStep> steps_;
   WindowWatch& watch_;
