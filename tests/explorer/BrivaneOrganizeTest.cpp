@@ -8,6 +8,8 @@
 
 #include "RegisteredBrivane.h"
 #include "StandInProcess.h"
+#include "support/HostTool.h"
+#include "support/Screenshot.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -85,6 +87,7 @@ TEST_F(BrivaneOrganize, CopyThroughTheFolderBrowserThenMoveToARecentFolder) {
 TEST_F(BrivaneOrganize, ListOfFilesDetailedAsHtmlWithSubfolders) {
   dir_.File(L"Tom & Jerry.txt", "cartoon");
   dir_.File(L"D\\E\\deep.bin", "12345");
+  dir_.File(L"D\\a&lt;b.txt", "entity");
   StandInRun run = Invoke(L"Tom & Jerry.txt;D", L"Brivane>List of Files>Detailed",
                           "window Brivane - Enter File List File Name\n"
                           "check 290\n"
@@ -100,7 +103,23 @@ TEST_F(BrivaneOrganize, ListOfFilesDetailedAsHtmlWithSubfolders) {
   EXPECT_NE(html.find(L">Tom &amp; Jerry.txt</td>"), std::wstring::npos);
   EXPECT_NE(html.find(L"Level 2 - Inner Folder " + (dir_ / L"D\\E") + L"</big>"), std::wstring::npos);
   EXPECT_NE(html.find(L"\t<div style=\"margin-left: 70;\">"), std::wstring::npos);
-  EXPECT_NE(html.find(L">2</font> files in total."), std::wstring::npos);
+  EXPECT_NE(html.find(L">3</font> files in total."), std::wstring::npos);
+
+  // A browser reads the page as the user would: the bytes decoded as UTF-16, each name shown as written
+  // (its DOM, serialised again, holds the text "a&lt;b.txt" as "a&amp;lt;b.txt"). With screenshots on,
+  // the rendered page is saved beside the dialogs'.
+  if (!HostHas("chromium")) GTEST_SKIP() << "no chromium on the host";
+  std::string page = HostPathOf(dir_ / L"FileList.html");
+  const std::string browser = "chromium --headless=new --no-sandbox --disable-gpu --hide-scrollbars ";
+  HostRun dom = RunHost(browser + "--dump-dom " + ShellQuoted(page));
+  ASSERT_TRUE(dom.ok()) << dom.output;
+  EXPECT_NE(dom.output.find(">Tom &amp; Jerry.txt</td>"), std::string::npos) << dom.output;
+  EXPECT_NE(dom.output.find(">a&amp;lt;b.txt</td>"), std::string::npos);
+  EXPECT_NE(dom.output.find("<title>Brivane | List Of Files</title>"), std::string::npos);
+  if (!ScreenshotFolder().empty()) {
+    std::string shot = HostPathOf(ScreenshotFolder() + L"\\organize-file-list-html.png");
+    EXPECT_TRUE(RunHost(browser + "--window-size=1000,1400 --screenshot=" + ShellQuoted(shot) + " " + ShellQuoted(page)).ok());
+  }
 }
 
 TEST_F(BrivaneOrganize, ExtractToAndFromFolders) {
