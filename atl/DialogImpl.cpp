@@ -2,6 +2,9 @@
 
 #include <exception>
 
+#include "atl/ActivationContext.h"
+#include "atl/ComModule.h"
+
 CDialogWindow::~CDialogWindow() {
   if (hwnd_ && !modal_) DestroyWindow(hwnd_);
 }
@@ -34,6 +37,7 @@ INT_PTR CDialogWindow::RunModal(HINSTANCE instance, int templateId, HWND parent,
   if (hwnd_) return -1;
   modal_ = true;
   initParam_ = param;
+  ModuleActivationScope controls;
   return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), parent, &CDialogWindow::DialogProc,
                          reinterpret_cast<LPARAM>(this));
 }
@@ -42,6 +46,7 @@ HWND CDialogWindow::CreateModeless(HINSTANCE instance, int templateId, HWND pare
   if (hwnd_) return nullptr;
   modal_ = false;
   initParam_ = param;
+  ModuleActivationScope controls;
   return CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, &CDialogWindow::DialogProc,
                             reinterpret_cast<LPARAM>(this));
 }
@@ -95,6 +100,8 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     self->hwnd_ = window;
     lParam = self->initParam_;
+    // While one of our windows exists the library must stay loaded: its procedure is ours.
+    ComModule::Lock();
   } else {
     self = reinterpret_cast<CDialogWindow*>(GetWindowLongPtrW(window, DWLP_USER));
   }
@@ -115,6 +122,7 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
     SetWindowLongPtrW(window, DWLP_USER, 0);
     self->hwnd_ = nullptr;
     self->OnFinalMessage();
+    ComModule::Unlock();
     return FALSE;
   }
   if (!handled) return message == WM_INITDIALOG ? TRUE : FALSE;

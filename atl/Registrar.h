@@ -27,6 +27,11 @@ struct IRegistrar : IUnknown {
 
 using Replacements = std::vector<std::pair<std::wstring, std::wstring>>;
 
-// Runs the REGISTRY resource `script` of the binary at modulePath for registration or removal.
+// A replacement text as it must stand inside a quoted string of a registrar script: the script syntax
+// reads two apostrophes as one ("C:\Users\O'Brien" becomes "C:\Users\O''Brien").
+std::wstring QuotedForRegistrar(const std::wstring& text);
+
+// Runs the REGISTRY resource `script` of the binary at modulePath for registration or removal. The
+// replacement texts are quoted for the script (their places in our scripts are quoted strings).
 HRESULT RunRegistrarScript(const std::wstring& modulePath, UINT script, const Replacements& replacements,
                            bool install);

@@ -1,12 +1,72 @@
 #include "base/ParentFolder.h"
 
-std::wstring ParentFolder(const std::wstring& path) {
+#include <windows.h>
+
+namespace {
+
+constexpr wchar_t kLongPrefix[] = L"\\\\?\\";
+constexpr wchar_t kLongUncPrefix[] = L"\\\\?\\UNC\\";
+
+bool StartsWith(const std::wstring& text, const wchar_t* prefix) { return text.rfind(prefix, 0) == 0; }
+
+// The end of "server\share" starting at `from`: past the second name, or npos when it has no share.
+size_t ShareEnd(const std::wstring& path, size_t from) {
+  size_t server = path.find(L'\\', from);
+  if (server == std::wstring::npos || server == from) return std::wstring::npos;
+  size_t share = path.find(L'\\', server + 1);
+  return share == std::wstring::npos ? path.size() : share;
+}
+
+// How many leading characters name the root: C:, \\?\C:, \\server\share, \\?\UNC\server\share; 0 for a
+// path without one.
+size_t RootLength(const std::wstring& path) {
+  if (StartsWith(path, kLongUncPrefix)) {
+    size_t end = ShareEnd(path, wcslen(kLongUncPrefix));
+    return end == std::wstring::npos ? path.size() : end;
+  }
+  size_t start = StartsWith(path, kLongPrefix) ? wcslen(kLongPrefix) : 0;
+  if (path.size() >= start + 2 && path[start + 1] == L':') return start + 2;
+  if (start == 0 && StartsWith(path, L"\\\\")) {
+    size_t end = ShareEnd(path, 2);
+    return end == std::wstring::npos ? path.size() : end;
+  }
+  return 0;
+}
+
+std::wstring WithoutTrailingBackslashes(const std::wstring& path) {
   size_t end = path.size();
   while (end > 0 && path[end - 1] == L'\\') --end;
-  for (size_t i = end; i > 0; --i) {
-    wchar_t c = path[i - 1];
-    if (c == L':') return path.substr(0, i);
-    if (c == L'\\') return path.substr(0, i - 1);
+  return path.substr(0, end);
+}
+
+}  // namespace
+
+std::wstring ParentFolder(const std::wstring& path) {
+  std::wstring stripped = WithoutTrailingBackslashes(path);
+  size_t root = RootLength(stripped);
+  if (root > 0 && stripped.size() <= root) return stripped.substr(0, root);
+  for (size_t i = stripped.size(); i > 0; --i) {
+    wchar_t c = stripped[i - 1];
+    if (c == L':') return stripped.substr(0, i);
+    if (c == L'\\') return stripped.substr(0, i - 1);
   }
   return L"";
+}
+
+bool IsRootFolder(const std::wstring& folder) {
+  std::wstring stripped = WithoutTrailingBackslashes(folder);
+  size_t root = RootLength(stripped);
+  if (root == 0) return stripped.find(L'\\') == std::wstring::npos;
+  return stripped.size() <= root;
+}
+
+bool IsNetworkPath(const std::wstring& path) {
+  if (StartsWith(path, kLongUncPrefix)) return true;
+  if (StartsWith(path, kLongPrefix)) return false;
+  if (StartsWith(path, L"\\\\")) return true;
+  if (path.size() >= 2 && path[1] == L':') {
+    wchar_t drive[] = {path[0], L':', L'\\', 0};
+    return GetDriveTypeW(drive) == DRIVE_REMOTE;
+  }
+  return false;
 }

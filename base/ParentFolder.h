@@ -2,5 +2,14 @@
 #include <string>
 
 // Strips trailing backslashes, then cuts at the last backslash, or just after the last colon:
-// C:\a\b.txt -> C:\a, C:\a -> C:, a name with neither -> empty.
+// C:\a\b.txt -> C:\a, C:\a -> C:, a name with neither -> empty. A root is its own parent: C:\ -> C:,
+// \\server\share -> \\server\share, and the long forms \\?\C:\ and \\?\UNC\server\share alike.
 std::wstring ParentFolder(const std::wstring& path);
+
+// A folder with no folder above it: a drive (C:, C:\), a share (\\server\share), their long forms
+// (\\?\C:, \\?\UNC\server\share), and a bare name.
+bool IsRootFolder(const std::wstring& folder);
+
+// A path on a network share, by its form (\\server\share, \\?\UNC\...) or its drive's type (a mapped
+// drive). Asks nothing of the share itself.
+bool IsNetworkPath(const std::wstring& path);

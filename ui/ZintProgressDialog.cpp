@@ -3,6 +3,9 @@
 #include <commctrl.h>
 
 #include <exception>
+#include <string>
+
+#include "atl/ComModule.h"
 
 #include "base/Trace.h"
 
@@ -42,14 +45,55 @@ BOOL CZintProgressDialog::OnInitDialog(LPARAM) {
   StartBar();
   if (owner_) *owner_ = Handle();
 
+  // The worker keeps the library loaded until its very last instruction: the window that started it may
+  // be gone long before.
+  HMODULE self = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&CZintProgressDialog::Worker),
+                     &self);
+  ComModule::Lock();
+  workerModule_ = self;
   DWORD id = 0;
   thread_.reset(CreateThread(nullptr, 0, &CZintProgressDialog::Worker, this, 0, &id));
   if (!thread_) {
     // No thread to be had: run here rather than wait for a close that would never come.
     trace::Write(L"CZintProgressDialog::OnInitDialog: CreateThread failed, running on this thread");
-    Worker(this);
+    workerModule_ = nullptr;
+    RunSink();
+    PostMessageW(Handle(), kWorkDone, 0, 0);
+    ComModule::Unlock();
+    if (self) FreeLibrary(self);
   }
   return TRUE;
+}
+
+INT_PTR CZintProgressDialog::DoModal(HWND parent, LPARAM param) {
+  INT_PTR result = CZintBaseDialog::DoModal(parent, param);
+  // The dialog can end before its operation does, when its owner window is destroyed mid-operation.
+  // The operation still uses what the caller owns, so nothing returns before it has finished.
+  if (thread_) {
+    HANDLE worker = thread_.get();
+    while (MsgWaitForMultipleObjects(1, &worker, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
+    }
+    thread_.reset();
+  }
+  return result;
+}
+
+void CZintProgressDialog::RunSink() {
+  try {
+    if (sink_) sink_->Run();
+  } catch (const std::exception& error) {
+    // Nothing crosses the thread's edge; the result record says what the operation got to.
+    std::string what = error.what();
+    trace::Write(L"CZintProgressDialog::Worker: ", std::wstring(what.begin(), what.end()));
+  } catch (...) {
+    trace::Write(L"CZintProgressDialog::Worker: unknown exception");
+  }
 }
 
 void CZintProgressDialog::StartBar() {
@@ -72,14 +116,16 @@ void CZintProgressDialog::StartBar() {
 DWORD WINAPI CZintProgressDialog::Worker(void* param) {
   auto* self = static_cast<CZintProgressDialog*>(param);
   HWND window = self->Handle();
-  try {
-    if (self->sink_) self->sink_->Run();
-  } catch (const std::exception& error) {
-    // Nothing crosses the thread's edge; the result record says what the operation got to.
-    std::string what = error.what();
-    trace::Write(L"CZintProgressDialog::Worker: ", std::wstring(what.begin(), what.end()));
-  }
+  HMODULE module = self->workerModule_;
+  // The shell's file operations want a single-threaded apartment: in the multithreaded one that a bare
+  // thread inside Explorer belongs to, they lose the recycle bin and undo.
+  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  self->RunSink();
+  if (SUCCEEDED(com)) CoUninitialize();
+  // The dialog and its owner may be gone once this is posted: nothing of theirs is touched after it.
   PostMessageW(window, kWorkDone, 0, 0);
+  ComModule::Unlock();
+  if (module) FreeLibraryAndExitThread(module, 0);
   return 0;
 }
 
@@ -101,6 +147,9 @@ bool CZintProgressDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lPa
       return false;
     case WM_DESTROY:
       if (owner_ && *owner_ == Handle()) *owner_ = nullptr;
+      // Destroyed with its owner before the work is done: the modal loop, waiting for a message, must
+      // wake to see that its window is gone.
+      PostMessageW(nullptr, WM_NULL, 0, 0);
       break;
   }
   return CZintBaseDialog::ProcessMessage(message, wParam, lParam, result);

@@ -26,6 +26,10 @@ class CZintProgressDialog : public CZintBaseDialog<CZintProgressDialog> {
   // From any thread: hide = true hides the window, false shows it again; then, unless marquee, moves the bar.
   void ReportProgress(int32_t position, bool hide);
 
+  // Shows the window and runs the operation; returns once the operation has finished, even when the
+  // window had to go before (its owner destroyed).
+  INT_PTR DoModal(HWND parent = nullptr, LPARAM param = 0);
+
  protected:
   BOOL OnInitDialog(LPARAM param) override;
   bool OnCommand(int id, int code, HWND control) override;
@@ -33,6 +37,7 @@ class CZintProgressDialog : public CZintBaseDialog<CZintProgressDialog> {
 
  private:
   static DWORD WINAPI Worker(void* self);
+  void RunSink();
   void StartBar();
   void ApplyReport(int32_t position, bool hide);
 
@@ -40,6 +45,7 @@ class CZintProgressDialog : public CZintBaseDialog<CZintProgressDialog> {
   UniqueKernelHandle thread_;
   IReportProgess* sink_ = nullptr;
   HWND* owner_ = nullptr;
+  HMODULE workerModule_ = nullptr;  // the worker's own reference on this library
   // Set while the operation wants the window hidden, so the modal loop's first idle does not show it.
   bool hidden_ = false;
 };

@@ -3,9 +3,12 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include <algorithm>
+
 #include "shellext/com/DropFiles.h"
 #include "shellext/com/SelectionAttributes.h"
 #include "shellext/menu/MenuContextReader.h"
+#include "shellext/menu/MenuIcons.h"
 #include "shellext/menu/MenuRenderer.h"
 #include "shellext/settings/UpdaterLauncher.h"
 
@@ -19,6 +22,20 @@ bool SystemHasThemes() {
   return GetVersionExW(&version) && version.dwMajorVersion >= 6;
 }
 
+// The same paths, each as often, in any order.
+bool SameItems(PathList a, PathList b) {
+  if (a.size() != b.size()) return false;
+  std::sort(a.begin(), a.end());
+  std::sort(b.begin(), b.end());
+  return a == b;
+}
+
+bool HandleOwnerDrawn(UINT message, LPARAM lparam, int iconSize) {
+  if (message == WM_MEASUREITEM) return MeasureMenuIcon(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam), iconSize);
+  if (message == WM_DRAWITEM) return DrawMenuIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam), iconSize);
+  return false;
+}
+
 }  // namespace
 
 CBrivaneShellExt::CBrivaneShellExt() : engine_(this), progress_(this, &engine_.owner) {
@@ -29,7 +46,8 @@ CBrivaneShellExt::CBrivaneShellExt() : engine_(this), progress_(this, &engine_.o
 
 CBrivaneShellExt::~CBrivaneShellExt() {
   try {
-    RunAutomaticUpdateSchedule();
+    // The schedule belongs to Explorer's menus, not to the programs that call the exported operations.
+    if (servesMenu_) RunAutomaticUpdateSchedule();
   } catch (...) {
     // Nothing may leave a destructor that Explorer's Release runs.
   }
@@ -48,22 +66,33 @@ const InterfaceEntry* CBrivaneShellExt::Interfaces() {
 }
 
 STDMETHODIMP CBrivaneShellExt::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* data, HKEY) {
-  desktopBackground_ = false;
-  selectionData_.reset();
-  if (folder) {
-    // A background click: only the desktop's own background gets the menu. The desktop is the one
-    // folder the desktop cannot bind to as a child.
-    ComPtr<IShellFolder> desktop;
-    if (FAILED(SHGetDesktopFolder(desktop.put()))) return E_INVALIDARG;
-    ComPtr<IShellFolder> bound;
-    if (FAILED(desktop->BindToObject(folder, nullptr, IID_IShellFolder, bound.put_void())) || !bound) {
-      desktopBackground_ = true;
-      return S_OK;
-    }
+  try {
+    desktopBackground_ = false;
+    selectionData_.reset();
+    // Items come with a data object; some Explorer versions pass their folder as well. Only a click on
+    // a background comes with the folder alone.
+    if (data) return InitializeItems(data);
+    if (folder) return InitializeBackground(folder);
     return E_INVALIDARG;
+  } catch (...) {
+    return E_FAIL;
   }
+}
 
-  if (!data) return E_INVALIDARG;
+HRESULT CBrivaneShellExt::InitializeBackground(PCIDLIST_ABSOLUTE folder) {
+  // Only the desktop's own background gets the menu. The desktop is the one folder the desktop cannot
+  // bind to as a child.
+  ComPtr<IShellFolder> desktop;
+  if (FAILED(SHGetDesktopFolder(desktop.put()))) return E_INVALIDARG;
+  ComPtr<IShellFolder> bound;
+  if (FAILED(desktop->BindToObject(folder, nullptr, IID_IShellFolder, bound.put_void())) || !bound) {
+    desktopBackground_ = true;
+    return S_OK;
+  }
+  return E_INVALIDARG;
+}
+
+HRESULT CBrivaneShellExt::InitializeItems(IDataObject* data) {
   FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
   STGMEDIUM medium{};
   if (FAILED(data->GetData(&format, &medium))) return E_INVALIDARG;
@@ -78,18 +107,28 @@ STDMETHODIMP CBrivaneShellExt::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject*
 
 MenuContext CBrivaneShellExt::LoadMenuContext() const { return ReadMenuContext(recent_, desktopBackground_); }
 
+KnownAttributes CBrivaneShellExt::OrderByView() {
+  KnownAttributes known;
+  PathList viewSelection;
+  if (site_ && explorer_.GetSelectedPaths(viewSelection, &known) && SameItems(viewSelection, selection_)) {
+    selection_ = std::move(viewSelection);
+    return known;
+  }
+  known.clear();
+  if (selectionData_ && selection_.size() >= kShellAttributesWorthPaths)
+    known = ReadShellAttributes(selectionData_.get(), selection_);
+  return known;
+}
+
 STDMETHODIMP CBrivaneShellExt::QueryContextMenu(HMENU menu, UINT index, UINT first, UINT last, UINT flags) {
   if (flags & CMF_DEFAULTONLY) return MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0);
   try {
-    // The folder flags of the selection come with the view's items, or else from the items of the data
-    // object Initialize had, so that the menu need not ask the disk for every path.
-    KnownAttributes known;
-    PathList viewSelection;
+    // The items Explorer handed over are the selection. The view they were clicked in gives their
+    // order, and the attributes it holds save asking the disk, but only when it shows the same items:
+    // a right-click in the navigation pane leaves the view's own selection as it was.
     if (site_) explorer_.Attach(site_.get());
-    if (site_ && explorer_.GetSelectedPaths(viewSelection, &known))
-      selection_ = std::move(viewSelection);
-    else if (selectionData_ && selection_.size() >= kShellAttributesWorthPaths)
-      known = ReadShellAttributes(selectionData_.get(), selection_);
+    KnownAttributes known = desktopBackground_ ? KnownAttributes{} : OrderByView();
+    commands_.SetMenuIconSize(SmallIconSize(WindowDpi(explorer_.Window())));
     if (themed_) {
       HTHEME theme = OpenThemeData(nullptr, L"MENU");
       if (theme)
@@ -113,17 +152,33 @@ STDMETHODIMP CBrivaneShellExt::QueryContextMenu(HMENU menu, UINT index, UINT fir
 }
 
 STDMETHODIMP CBrivaneShellExt::GetCommandString(UINT_PTR offset, UINT type, UINT*, LPSTR buffer, UINT size) {
-  if (offset != 0 || !(type & (GCS_HELPTEXTA | GCS_UNICODE))) return E_INVALIDARG;
-  if (!buffer || size == 0) return E_POINTER;
-  if (type & GCS_UNICODE) {
-    lstrcpynW(reinterpret_cast<LPWSTR>(buffer), kProductName, int(size));
+  try {
+    switch (type) {
+      case GCS_VALIDATEA:
+      case GCS_VALIDATEW:
+        return offset == 0 || identifiers_.count(uint32_t(offset)) ? S_OK : S_FALSE;
+      case GCS_HELPTEXTA:
+      case GCS_HELPTEXTW:
+        break;
+      default:
+        // No entry has a language-independent verb.
+        return E_INVALIDARG;
+    }
+    // Only the "Brivane" entry has a help text.
+    if (offset != 0) return E_INVALIDARG;
+    if (!buffer || size == 0) return E_POINTER;
+    if (type == GCS_HELPTEXTW) {
+      lstrcpynW(reinterpret_cast<LPWSTR>(buffer), kProductName, int(size));
+      return S_OK;
+    }
+    char ansi[64] = "";
+    if (!WideCharToMultiByte(CP_THREAD_ACP, 0, kProductName, -1, ansi, sizeof ansi, nullptr, nullptr))
+      return E_INVALIDARG;
+    lstrcpynA(buffer, ansi, int(size));
     return S_OK;
+  } catch (...) {
+    return E_FAIL;
   }
-  char ansi[64] = "";
-  if (!WideCharToMultiByte(CP_THREAD_ACP, 0, kProductName, -1, ansi, sizeof ansi, nullptr, nullptr))
-    return E_INVALIDARG;
-  lstrcpynA(buffer, ansi, int(size));
-  return S_OK;
 }
 
 STDMETHODIMP CBrivaneShellExt::HandleMenuMsg(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -132,35 +187,36 @@ STDMETHODIMP CBrivaneShellExt::HandleMenuMsg(UINT message, WPARAM wparam, LPARAM
 }
 
 STDMETHODIMP CBrivaneShellExt::HandleMenuMsg2(UINT message, WPARAM, LPARAM lparam, LRESULT* result) {
-  LRESULT handled = 0;
-  if (!themed_ && lparam) {
-    if (message == WM_MEASUREITEM) {
-      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
-      measure->itemWidth = 5;
-      measure->itemHeight = 20;
-      handled = 1;
-    } else if (message == WM_DRAWITEM) {
-      auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lparam);
-      if (draw->CtlType == ODT_MENU && draw->itemData) {
-        DrawIconEx(draw->hDC, 2, 2, reinterpret_cast<HICON>(draw->itemData), 16, 16, 0, nullptr, DI_NORMAL);
-        handled = 1;
-      }
-    }
+  try {
+    if (result) *result = 0;
+    // Themed menus show bitmaps and draw nothing themselves; the rest is not ours either.
+    bool handled = !themed_ && lparam && HandleOwnerDrawn(message, lparam, commands_.MenuIconSize());
+    if (!handled) return E_NOTIMPL;
+    if (result) *result = TRUE;
+    return S_OK;
+  } catch (...) {
+    return E_FAIL;
   }
-  if (result) *result = handled;
-  return S_OK;
 }
 
 STDMETHODIMP CBrivaneShellExt::SetSite(IUnknown* site) {
-  if (site != site_.get()) site_ = ComPtr<IUnknown>(site);
-  return S_OK;
+  try {
+    if (site != site_.get()) site_ = ComPtr<IUnknown>(site);
+    return S_OK;
+  } catch (...) {
+    return E_FAIL;
+  }
 }
 
 STDMETHODIMP CBrivaneShellExt::GetSite(REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
   if (!site_) return E_FAIL;
-  return site_->QueryInterface(iid, out);
+  try {
+    return site_->QueryInterface(iid, out);
+  } catch (...) {
+    return E_FAIL;
+  }
 }
 
 void CBrivaneShellExt::ReportProgress(int32_t position, bool hide) { progress_.ReportProgress(position, hide); }

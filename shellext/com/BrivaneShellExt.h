@@ -56,11 +56,23 @@ class CBrivaneShellExt : public ComObjectRoot,
   // This object's own rows of the action table.
   static CoreCommandRows OwnCommands();
 
+  // Runs one feature command on a selection outside any menu, for the library's exported operations:
+  // the command's row as InvokeCommand runs it, with the command's icon, then the post-operation step
+  // (no view is attached, so a failure is reported and nothing is selected). The result is copied to
+  // outcome before it is reported. False when the command has no feature row or its dialog was
+  // cancelled. An object used so serves no menu: releasing it starts no update check.
+  bool RunCommandOn(CommandId command, const PathList& selection, HWND parent, OperationResult& outcome);
+
  private:
   friend struct ShellExtTestAccess;
 
+  HRESULT InitializeItems(IDataObject* data);
+  HRESULT InitializeBackground(PCIDLIST_ABSOLUTE folder);
   // The stored inputs of the menu: mode, favourites, recent folders, stored sort, desktop folders.
   MenuContext LoadMenuContext() const;
+  // Puts the selection in the order of the view it was clicked in, when the view selects the same
+  // items; returns the attributes the shell holds for them (empty where the disk must be asked).
+  KnownAttributes OrderByView();
 
   // Runs a feature's row: its dialog, then its direct operation or immediate action. False when the
   // dialog was cancelled.
@@ -69,6 +81,9 @@ class CBrivaneShellExt : public ComObjectRoot,
   void RunDirect(const CommandAction& action, CommandContext& context);
   // Selects what the operation produced, or refreshes the view and reports its error.
   void AfterOperation(HWND parent);
+  // The feature row with the context of the current command, selection and working folder; false when
+  // its dialog was cancelled. outcome, when given, gets the result before it is reported.
+  bool RunFeatureRow(const CommandAction& action, HWND parent, HICON icon, OperationResult* outcome = nullptr);
 
   // The object's own commands (rows of the action table).
   void InvertSelection(CommandContext& context);
@@ -109,6 +124,8 @@ class CBrivaneShellExt : public ComObjectRoot,
   const CommandAction* direct_ = nullptr;
   CommandContext* directContext_ = nullptr;
   CZintProgressDialog progress_;
+  // Cleared when the object runs an exported operation instead of serving Explorer's menu.
+  bool servesMenu_ = true;
 };
 
 using BrivaneShellExtObject = ComObject<CBrivaneShellExt>;

@@ -50,7 +50,8 @@ STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
   if (!info) return E_INVALIDARG;
   try {
     result_.Clear();
-    if (HIWORD(reinterpret_cast<ULONG_PTR>(info->lpVerb)) != 0) return E_INVALIDARG;
+    // An offset, not a verb string; a 64-bit pointer can have a zero high word, so all its upper bits count.
+    if (!IS_INTRESOURCE(info->lpVerb)) return E_INVALIDARG;
 
     const auto* extended = reinterpret_cast<const CMINVOKECOMMANDINFOEX*>(info);
     if (info->cbSize >= sizeof(CMINVOKECOMMANDINFOEX) && (info->fMask & CMIC_MASK_UNICODE) && extended->lpDirectoryW)
@@ -66,17 +67,38 @@ STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
     const ActionRow& row = ActionFor(currentCommand_);
     // A command whose feature this build does not contain: nothing runs.
     if (!row) return S_OK;
-    HICON icon = row.feature ? commands_.CommandIcon(currentCommand_) : nullptr;
-    CommandContext context{info->hwnd, currentCommand_, icon, selection_, workingFolder_, parameters_, result_, engine_};
     if (row.core) {
+      CommandContext context{info->hwnd, currentCommand_, nullptr, selection_, workingFolder_, parameters_, result_, engine_};
       (this->*row.core)(context);
       return S_OK;
     }
-    if (RunAction(*row.feature, context) && row.feature->reportsResult) AfterOperation(info->hwnd);
+    RunFeatureRow(*row.feature, info->hwnd, commands_.CommandIcon(currentCommand_));
     return S_OK;
   } catch (...) {
     return E_FAIL;
   }
+}
+
+bool CBrivaneShellExt::RunFeatureRow(const CommandAction& action, HWND parent, HICON icon, OperationResult* outcome) {
+  CommandContext context{parent, currentCommand_, icon, selection_, workingFolder_, parameters_, result_, engine_};
+  if (!RunAction(action, context)) return false;
+  if (outcome) *outcome = result_;
+  if (action.reportsResult) AfterOperation(parent);
+  return true;
+}
+
+bool CBrivaneShellExt::RunCommandOn(CommandId command, const PathList& selection, HWND parent,
+                                    OperationResult& outcome) {
+  servesMenu_ = false;
+  result_.Clear();
+  outcome = result_;
+  selection_ = selection;
+  workingFolder_ = selection_.empty() ? std::wstring() : ParentFolder(selection_.front());
+  currentCommand_ = command;
+  engine_.owner = nullptr;
+  const ActionRow& row = ActionFor(command);
+  if (!row.feature) return false;
+  return RunFeatureRow(*row.feature, parent, commands_.CommandIcon(command), &outcome);
 }
 
 bool CBrivaneShellExt::RunAction(const CommandAction& action, CommandContext& context) {
@@ -89,6 +111,9 @@ bool CBrivaneShellExt::RunAction(const CommandAction& action, CommandContext& co
 }
 
 void CBrivaneShellExt::RunDirect(const CommandAction& action, CommandContext& context) {
+  // The worker runs this object's code: the object lives until it has finished, whatever Explorer
+  // releases meanwhile.
+  ComPtr<IContextMenu3> self(this);
   if (!PromptHook()) CZintMessageBox::InstallAsPromptHook();
   direct_ = &action;
   directContext_ = &context;

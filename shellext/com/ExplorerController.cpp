@@ -32,6 +32,12 @@ void ExplorerController::Attach(IUnknown* site) {
   view_->QueryInterface(IID_IFolderView, folderView_.put_void());
 }
 
+HWND ExplorerController::Window() const {
+  HWND window = nullptr;
+  if (!browser_ || FAILED(browser_->GetWindow(&window))) return nullptr;
+  return window;
+}
+
 ComPtr<IDataObject> ExplorerController::ItemObject(UINT which) const {
   ComPtr<IDataObject> data;
   if (FAILED(view_->GetItemObject(which, IID_IDataObject, data.put_void()))) data.reset();

@@ -24,6 +24,9 @@ class ExplorerController {
   // stay held. Forgets any earlier window first.
   void Attach(IUnknown* site);
 
+  // The Explorer window; null when none is attached.
+  HWND Window() const;
+
   // The selected items' paths in the view's order; false when the view does not answer. Items
   // without a file-system path are left out. With attributes: beside each path the file attributes
   // the view's items hold (0 where they hold none), so that nobody need ask the disk again.

@@ -1,8 +1,12 @@
 #include "shellext/dll/BrivaneModule.h"
 
+#include <olectl.h>
+
 #include <cwchar>
+#include <string>
 
 #include "atl/Handles.h"
+#include "atl/Module.h"
 #include "resource.h"
 #include "shellext/com/BrivaneShellExt.h"
 #include "shellext/com/ComIdentity.h"
@@ -50,6 +54,28 @@ void DeleteApprovedValue() {
     RegDeleteValueW(key.get(), kClsidBrivaneShellExtText);
 }
 
+// Where the class key lies: the machine's classes, or the user's for a per-user registration.
+HKEY ClassesRoot(bool perUser) { return perUser ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT; }
+std::wstring ClassKey(bool perUser) {
+  return std::wstring(perUser ? L"Software\\Classes\\" : L"") + L"CLSID\\" + kClsidBrivaneShellExtText;
+}
+
+// The path the class's InprocServer32 key names, as the scripts left it.
+std::wstring RegisteredServerPath(bool perUser) {
+  std::wstring key = ClassKey(perUser) + L"\\InprocServer32";
+  wchar_t path[2048] = L"";
+  DWORD bytes = sizeof path - sizeof(wchar_t);
+  if (RegGetValueW(ClassesRoot(perUser), key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, path, &bytes) != ERROR_SUCCESS)
+    return {};
+  return path;
+}
+
+// The class's whole key, with whatever a misread script put below it.
+void DeleteClassKey(bool perUser) {
+  RegDeleteTreeW(ClassesRoot(perUser), ClassKey(perUser).c_str());
+  RegDeleteKeyW(ClassesRoot(perUser), ClassKey(perUser).c_str());
+}
+
 }  // namespace
 
 CBrivaneModule::CBrivaneModule()
@@ -61,7 +87,16 @@ HRESULT CBrivaneModule::DllRegisterServer() {
   SystemLocaleScope locale;
   HRESULT hr = UpdateRegistryAppId(true);
   if (FAILED(hr)) return hr;
-  return RegisterServer(true);
+  hr = RegisterServer(true);
+  if (FAILED(hr)) return hr;
+  // A registrar that cannot read this library's path from the scripts (one without the quoting of
+  // apostrophes, Wine's among them) registers something else: take it all back and say so.
+  if (RegisteredServerPath(PerUserRegistration()) != ModuleFilePath()) {
+    DllUnregisterServer();
+    DeleteClassKey(PerUserRegistration());
+    return SELFREG_E_CLASS;
+  }
+  return S_OK;
 }
 
 HRESULT CBrivaneModule::DllUnregisterServer() {

@@ -22,14 +22,6 @@ void AddAll(std::vector<CommandId>& list, std::initializer_list<CommandId> ids) 
 }
 
 // Backslash runs in folder + "\"; at most one means the folder is a drive root.
-int SeparatorRuns(const std::wstring& folder) {
-  std::wstring text = folder + L"\\";
-  int runs = 0;
-  for (size_t i = 0; i < text.size(); ++i)
-    if (text[i] == L'\\' && (i == 0 || text[i - 1] != L'\\')) ++runs;
-  return runs;
-}
-
 MenuNode Separator() { return MenuNode{}; }
 
 MenuNode Submenu(const wchar_t* caption, int iconSlot, std::vector<MenuNode> children, bool greyed = false) {
@@ -178,15 +170,24 @@ std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const 
   if (parent != desktop.user && parent != desktop.common)
     AddAll(disabled, {cmd::SortDesktopCustom, cmd::SortDesktopRedo, cmd::SortDesktopBlueSky, cmd::SortDesktopDark,
                       cmd::SortDesktopEggPlant, cmd::SortDesktopSunset});
-  if (SeparatorRuns(parent) <= 1) disabled.push_back(cmd::MoveFilesUp);
+  if (IsRootFolder(parent)) disabled.push_back(cmd::MoveFilesUp);
 
   // Only the folder flag and the extension count: never enumerate a folder here. Asking the disk costs
   // a round trip per path, so the attributes the shell already holds come first.
   bool allFolders = true, allImages = true, allJpeg = true, allEncrypted = true;
   for (size_t i = 0; i < selection.size(); ++i) {
     const std::wstring& path = selection[i];
-    DWORD attributes = i < known.size() && known[i] ? known[i] : GetFileAttributesW(path.c_str());
-    bool isFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    bool isFile = false;
+    if (i < known.size() && known[i]) {
+      isFile = !(known[i] & FILE_ATTRIBUTE_DIRECTORY);
+    } else if (IsNetworkPath(path)) {
+      // A share may be slow or offline, and the right-click must not wait for it: a name with an
+      // extension counts as a file. The command itself finds out.
+      isFile = !PathExtension(path).empty();
+    } else {
+      DWORD attributes = GetFileAttributesW(path.c_str());
+      isFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
     if (!isFile) {
       allImages = allJpeg = false;
       continue;

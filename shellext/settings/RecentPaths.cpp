@@ -49,12 +49,9 @@ PathList Leading(const RecentPaths::Slots& slots, int count) { return PathList(s
 
 RecentPaths::RecentPaths() { Load(); }
 
-RecentPaths::~RecentPaths() { Save(); }
-
-void RecentPaths::Load() {
-  auto lock = clears_.Lock();
-  LoadLocked();
-}
+// Without the lock: building a menu must not wait for another process. Each value is read whole, and a
+// clear that runs meanwhile raises the count first, so a later save catches up with it.
+void RecentPaths::Load() { LoadLocked(); }
 
 void RecentPaths::LoadLocked() {
   generation_ = clears_.Generation();

@@ -14,10 +14,9 @@ class RecentPaths {
   static constexpr size_t kMaxStoredChars = 1023;
   using Slots = std::array<std::wstring, kSlots>;
 
-  // Loads the stored folders.
+  // Loads the stored folders. Nothing is written back when the object goes: the folders are saved
+  // when a command changes them, so a right-click writes nothing.
   RecentPaths();
-  // Saves the folders once more, unless a clear made meanwhile says they are gone.
-  ~RecentPaths();
   RecentPaths(const RecentPaths&) = delete;
   RecentPaths& operator=(const RecentPaths&) = delete;
 

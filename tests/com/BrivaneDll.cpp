@@ -19,7 +19,7 @@ std::wstring BrivaneDllPath() {
   return path + L"\\Brivane.dll";
 }
 
-BrivaneDll::BrivaneDll() : module(LoadLibraryW(BrivaneDllPath().c_str())) {
+BrivaneDll::BrivaneDll(const std::wstring& file) : module(LoadLibraryW(file.c_str())) {
   if (!module) return;
   wchar_t loaded[MAX_PATH];
   GetModuleFileNameW(module, loaded, MAX_PATH);

@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+std::wstring BrivaneDllPath();
+
 struct BrivaneDll {
-  BrivaneDll();
+  // The built library, or a copy of it at another path.
+  explicit BrivaneDll(const std::wstring& file = BrivaneDllPath());
   ~BrivaneDll();
   BrivaneDll(const BrivaneDll&) = delete;
   BrivaneDll& operator=(const BrivaneDll&) = delete;
@@ -23,8 +26,6 @@ struct BrivaneDll {
   HMODULE module = nullptr;
   std::wstring path;  // as the module reports it, which is what registration writes
 };
-
-std::wstring BrivaneDllPath();
 
 // Registry reading for the checks: nullopt-like empty results are told apart by KeyExists.
 bool KeyExists(HKEY root, const std::wstring& path);

@@ -152,6 +152,34 @@ TEST_F(RegistrationTest, InstallWithUsersRegistersMachineWide) {
   ExpectClassGone(HKEY_LOCAL_MACHINE, kMachineClasses);
 }
 
+// The registrar reads its scripts' strings between apostrophes: a folder named with one must be
+// quoted for it, and a registrar that cannot read the quoted form registers nothing rather than keys
+// that name another file.
+TEST_F(RegistrationTest, AFolderWithAnApostropheRegistersItsOwnPathOrNothing) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"O'Brien " + std::to_wstring(GetCurrentProcessId());
+  const std::wstring copy = folder + L"\\Brivane.dll";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileW(dll_->path.c_str(), copy.c_str(), FALSE));
+  {
+    BrivaneDll moved(copy);
+    ASSERT_NE(moved.module, nullptr);
+    HRESULT hr = moved.Register();
+    if (SUCCEEDED(hr)) {
+      EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, kClassKey + L"\\InprocServer32"), moved.path);
+      EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, kClassKey, L"LocalizedString"), L"@" + moved.path + L",-101");
+    } else {
+      EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+    }
+    EXPECT_EQ(moved.Unregister(), S_OK);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+  }
+  CoFreeUnusedLibrariesEx(0, 0);
+  DeleteFileW(copy.c_str());
+  RemoveDirectoryW(folder.c_str());
+}
+
 TEST_F(RegistrationTest, TheSystemRegistrationToolRegistersAndUnregisters) {
   auto run = [](const std::wstring& arguments) {
     std::wstring command = L"regsvr32.exe /s " + arguments;
@@ -253,11 +281,15 @@ TEST_F(RegistrationTest, TheClassFactoryRefusesAggregationAndHoldsTheLibraryWhen
   EXPECT_FALSE(object);
   EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, nullptr), E_POINTER);
   EXPECT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, object.put_void()), E_NOINTERFACE);
-  EXPECT_EQ(dll_->CanUnloadNow(), S_OK);  // the refused object is gone again
+  // The refused object is gone again, but a factory that a client holds keeps the library, as a lock.
+  EXPECT_EQ(dll_->CanUnloadNow(), S_FALSE);
 
   EXPECT_EQ(factory->LockServer(TRUE), S_OK);
+  factory.reset();
   EXPECT_EQ(dll_->CanUnloadNow(), S_FALSE);
+  ASSERT_EQ(getClassObject(kClsidBrivaneShellExt, IID_IClassFactory, factory.put_void()), S_OK);
   EXPECT_EQ(factory->LockServer(FALSE), S_OK);
+  factory.reset();
   EXPECT_EQ(dll_->CanUnloadNow(), S_OK);
 }
 

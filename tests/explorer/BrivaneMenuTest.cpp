@@ -24,12 +24,17 @@ class BrivaneMenu : public RegisteredBrivane {
     return Narrow(MenuTreeText(BuildMenu(selection, ReadMenuContext(recent, desktopBackground))));
   }
 
-  // Runs the stand-in on the named items and checks its menu against the model's for their paths.
+  // Runs the stand-in on the named items and checks its menu against the model's for their paths:
+  // as Explorer asks, and as the Explorer versions ask that pass the folder along with the items.
   std::string CheckedMenu(const std::wstring& names, const PathList& selection) const {
-    StandInRun run = RunStandIn(Folder() + L" --select " + Quoted(names) + L" --menu");
-    EXPECT_EQ(run.exitCode, 0u) << run.errors;
-    std::string menu = run.MenuFrom("Brivane >");
-    EXPECT_EQ(menu, ModelMenu(selection));
+    std::string menu;
+    for (const wchar_t* folderToo : {L"", L" --with-folder"}) {
+      SCOPED_TRACE(Narrow(folderToo));
+      StandInRun run = RunStandIn(Folder() + L" --select " + Quoted(names) + L" --menu" + folderToo);
+      EXPECT_EQ(run.exitCode, 0u) << run.errors;
+      menu = run.MenuFrom("Brivane >");
+      EXPECT_EQ(menu, ModelMenu(selection));
+    }
     return menu;
   }
 
@@ -66,11 +71,15 @@ TEST_F(BrivaneMenu, ItemsOnTheDesktop) {
   std::wstring name = L"brivane-menu-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
   std::wstring path = DesktopFolder() + L"\\" + name;
   CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  StandInRun run = RunStandIn(L"--folder " + Quoted(DesktopFolder()) + L" --select " + Quoted(name) + L" --menu");
   std::string model = ModelMenu({path});
+  for (const wchar_t* folderToo : {L"", L" --with-folder"}) {
+    SCOPED_TRACE(Narrow(folderToo));
+    StandInRun run =
+        RunStandIn(L"--folder " + Quoted(DesktopFolder()) + L" --select " + Quoted(name) + L" --menu" + folderToo);
+    EXPECT_EQ(run.exitCode, 0u) << run.errors;
+    EXPECT_EQ(run.MenuFrom("Brivane >"), model);
+  }
   DeleteFileW(path.c_str());
-  EXPECT_EQ(run.exitCode, 0u) << run.errors;
-  EXPECT_EQ(run.MenuFrom("Brivane >"), model);
 }
 
 TEST_F(BrivaneMenu, TheDesktopBackgroundAndNoOtherBackground) {

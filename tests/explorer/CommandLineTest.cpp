@@ -62,10 +62,11 @@ TEST(StandInScript, ReadsEveryStep) {
       L"\n"
       L"click IDOK\n"
       L"expect IDYES &Yes\n"
-      L"shot C:\\shots\\dialog.png");
+      L"shot C:\\shots\\dialog.png\n"
+      L"pause 250");
   ASSERT_TRUE(script.ok) << script.error;
   using Kind = ScriptStep::Kind;
-  ASSERT_EQ(script.steps.size(), 9u);
+  ASSERT_EQ(script.steps.size(), 10u);
   EXPECT_EQ(script.steps[0].kind, Kind::Window);
   EXPECT_EQ(script.steps[0].text, L"Brivane - Rename Files");
   EXPECT_EQ(script.steps[0].line, 2);
@@ -86,6 +87,8 @@ TEST(StandInScript, ReadsEveryStep) {
   EXPECT_EQ(script.steps[7].text, L"&Yes");
   EXPECT_EQ(script.steps[8].kind, Kind::Shot);
   EXPECT_EQ(script.steps[8].text, L"C:\\shots\\dialog.png");
+  EXPECT_EQ(script.steps[9].kind, Kind::Pause);
+  EXPECT_EQ(script.steps[9].index, 250);
 }
 
 TEST(StandInScript, NamesTheLineOfAMistake) {
@@ -98,6 +101,8 @@ TEST(StandInScript, NamesTheLineOfAMistake) {
   EXPECT_EQ(ParseScript(L"select 5 -1").error, L"line 1: select needs a row index (0, 1, ...)");
   EXPECT_EQ(ParseScript(L"select 5").error, L"line 1: select needs a row index (0, 1, ...)");
   EXPECT_TRUE(ParseScript(L"select 5 x").steps.empty());
+  EXPECT_EQ(ParseScript(L"pause 10001").error, L"line 1: pause needs milliseconds (0 to 10000)");
+  EXPECT_EQ(ParseScript(L"pause").error, L"line 1: pause needs milliseconds (0 to 10000)");
   EXPECT_TRUE(ParseScript(L"").ok);
 }
 

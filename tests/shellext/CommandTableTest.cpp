@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <gdiplus.h>
 
 #include <cstring>
 #include <vector>
@@ -6,6 +8,7 @@
 #include "atl/Handles.h"
 #include "shellext/menu/CommandCatalog.h"
 #include "shellext/menu/CommandTable.h"
+#include "shellext/menu/IconCache.h"
 #include "shellext/menu/MenuBitmap.h"
 
 namespace {
@@ -68,7 +71,10 @@ TEST(CommandTable, LoadsEveryIconAndMakesA32BitMenuBitmap) {
 // The bitmaps come straight from the icon resources; they must be the very bytes that GDI+ makes of the
 // loaded icons.
 TEST(CommandTable, MenuBitmapsAreTheBytesGdiplusMakesOfTheIcons) {
-  CommandTable table;  // starts GDI+
+  ULONG_PTR gdiplus = 0;
+  Gdiplus::GdiplusStartupInput input;
+  ASSERT_EQ(Gdiplus::GdiplusStartup(&gdiplus, &input, nullptr), Gdiplus::Ok);
+  CommandTable table;
   for (int slot = 1; slot <= 43; ++slot) {
     SCOPED_TRACE(slot);
     UniqueBitmap reference(MenuBitmapThroughGdiplus(table.SlotIcon(slot)));
@@ -77,9 +83,12 @@ TEST(CommandTable, MenuBitmapsAreTheBytesGdiplusMakesOfTheIcons) {
     ASSERT_EQ(made.size(), 256u);
     EXPECT_EQ(made, TopDownPixels(reference.get()));
   }
+  Gdiplus::GdiplusShutdown(gdiplus);
 }
 
-TEST(CommandTable, IconsAndBitmapsGoWithTheTable) {
+// Explorer makes an object for every right-click: the icons and bitmaps are made once per process,
+// shared by every table, and go when the library does.
+TEST(CommandTable, IconsAndBitmapsAreMadeOncePerProcess) {
   HBITMAP bitmap;
   HICON icon;
   {
@@ -88,13 +97,47 @@ TEST(CommandTable, IconsAndBitmapsGoWithTheTable) {
     icon = table.SlotIcon(kProductIconSlot);
     ASSERT_NE(bitmap, nullptr);
     ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(table.SlotBitmap(kProductIconSlot), bitmap);  // made once
-    EXPECT_EQ(table.SlotIcon(kProductIconSlot), icon);
+  }
+  size_t held = icon_cache::Count();
+  {
+    CommandTable next;
+    EXPECT_EQ(next.SlotBitmap(kProductIconSlot), bitmap);
+    EXPECT_EQ(next.SlotIcon(kProductIconSlot), icon);
+    EXPECT_EQ(icon_cache::Count(), held);
   }
   BITMAP info{};
+  EXPECT_NE(GetObjectW(bitmap, sizeof info, &info), 0);  // still there after the tables
+
+  // Another size is made once more, from the same icon.
+  CommandTable large;
+  large.SetMenuIconSize(24);
+  HBITMAP bitmap24 = large.SlotBitmap(kProductIconSlot);
+  ASSERT_NE(bitmap24, nullptr);
+  ASSERT_NE(GetObjectW(bitmap24, sizeof info, &info), 0);
+  EXPECT_EQ(info.bmWidth, 24);
+  EXPECT_EQ(info.bmHeight, 24);
+  EXPECT_EQ(info.bmBitsPixel, 32);
+  EXPECT_EQ(icon_cache::Count(), held + 1);
+
+  icon_cache::Release();  // what the library does when it unloads
   EXPECT_EQ(GetObjectW(bitmap, sizeof info, &info), 0);
-  ICONINFO iconInfo{};
-  EXPECT_FALSE(GetIconInfo(icon, &iconInfo));
+  EXPECT_EQ(icon_cache::Count(), 0u);
+}
+
+// A smaller size is the larger image's area average, in premultiplied colour.
+TEST(MenuBitmap, ShrinksByAveragingTheAreaEachPixelCovers) {
+  std::vector<uint32_t> pixels(4 * 4, 0);
+  pixels[0] = pixels[1] = pixels[4] = pixels[5] = 0xFF804020;  // top left quarter opaque
+  pixels[15] = 0x80400000;                                      // one half-transparent red pixel
+  std::vector<uint32_t> half = ShrinkPremultiplied(pixels, 4, 2);
+  ASSERT_EQ(half.size(), 4u);
+  EXPECT_EQ(half[0], 0xFF804020u);
+  EXPECT_EQ(half[1], 0u);
+  EXPECT_EQ(half[3], 0x20100000u);
+  // 4 to 3: each target pixel covers 4/3 source pixels in each direction.
+  std::vector<uint32_t> third = ShrinkPremultiplied(std::vector<uint32_t>(16, 0xFFFFFFFF), 4, 3);
+  EXPECT_EQ(third, std::vector<uint32_t>(9, 0xFFFFFFFF));
+  EXPECT_TRUE(ShrinkPremultiplied(pixels, 4, 5).empty());
 }
 
 TEST(MenuBitmap, FlipsAndPremultipliesA16x16AlphaImage) {

@@ -117,7 +117,9 @@ TEST_F(Recent, MostRecentlyUsedOrder) {
     EXPECT_EQ(recent.moveCount(), 0);
     recent.AddMoveFolder(L"D:\\m");
     EXPECT_EQ(recent.MoveList(), PathList{L"D:\\m"});
-  }  // saved on destruction
+    recent.Save();  // as the command that changed them does
+    recent.AddCopyFolder(L"C:\\unsaved");
+  }  // going writes nothing
   EXPECT_EQ(StoredCopies(), (std::vector<std::wstring>{L"c:\\2", L"C:\\2", L"C:\\new", L"C:\\1", L"C:\\3"}));
   EXPECT_EQ(GetString(reg::RecentMovePathName(0).c_str()), L"D:\\m");
 }
@@ -153,7 +155,7 @@ TEST_F(Recent, AClearReachesAnObjectThatIsAlive) {
     EXPECT_EQ(GetValue(reg::RecentCopyPathName(i).c_str()).size(), 2u);
     EXPECT_EQ(GetString(reg::RecentMovePathName(i).c_str()), L"");
   }
-  live.Save();  // what its destructor does
+  live.Save();  // a later command's save
   EXPECT_EQ(StoredCopies(), std::vector<std::wstring>(5));
   EXPECT_EQ(live.copyCount(), 0);
   EXPECT_EQ(GetString(reg::RecentMovePathName(0).c_str()), L"");
@@ -165,6 +167,7 @@ TEST_F(Recent, AFolderAddedAfterAClearIsKept) {
   RecentPaths().ClearAll();
   live->AddCopyFolder(L"C:\\new");  // picked after the clear: the old folders stay gone
   EXPECT_EQ(live->CopyList(), PathList{L"C:\\new"});
+  live->Save();
   live.reset();
   EXPECT_EQ(StoredCopies(), (std::vector<std::wstring>{L"C:\\new", L"", L"", L"", L""}));
 

@@ -32,6 +32,37 @@ TEST(ParentFolder, CutsAtTheLastBackslashOrAfterTheColon) {
   EXPECT_EQ(ParentFolder(L"\\\\server\\share\\x"), L"\\\\server\\share");
 }
 
+// Shares and the long forms of paths have their roots too: a root is its own parent, and has none
+// above it.
+TEST(ParentFolder, KnowsTheRootsOfSharesAndOfLongPaths) {
+  struct Case {
+    const wchar_t* path;
+    const wchar_t* parent;
+    bool parentIsRoot;
+  };
+  const Case cases[] = {
+      {L"\\\\server\\share\\a.txt", L"\\\\server\\share", true},
+      {L"\\\\server\\share\\sub\\a.txt", L"\\\\server\\share\\sub", false},
+      {L"\\\\server\\share\\", L"\\\\server\\share", true},
+      {L"\\\\?\\C:\\a.txt", L"\\\\?\\C:", true},
+      {L"\\\\?\\C:\\dir\\a.txt", L"\\\\?\\C:\\dir", false},
+      {L"\\\\?\\UNC\\server\\share\\a.txt", L"\\\\?\\UNC\\server\\share", true},
+      {L"\\\\?\\UNC\\server\\share\\d\\a.txt", L"\\\\?\\UNC\\server\\share\\d", false},
+      {L"C:\\a.txt", L"C:", true},
+      {L"C:\\", L"C:", true},
+      {L"D:\\x\\a.txt", L"D:\\x", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Narrow(c.path));
+    EXPECT_EQ(ParentFolder(c.path), c.parent);
+    EXPECT_EQ(IsRootFolder(ParentFolder(c.path)), c.parentIsRoot);
+  }
+  EXPECT_TRUE(IsNetworkPath(L"\\\\server\\share\\a.txt"));
+  EXPECT_TRUE(IsNetworkPath(L"\\\\?\\UNC\\server\\share\\a.txt"));
+  EXPECT_FALSE(IsNetworkPath(L"\\\\?\\C:\\a.txt"));
+  EXPECT_FALSE(IsNetworkPath(L"C:\\a.txt"));
+}
+
 TEST(DisabledCommands, OneFolder) {
   TempDir dir;
   auto disabled = ComputeDisabledCommands({dir.Folder(L"f")}, {});
@@ -88,6 +119,22 @@ TEST(DisabledCommands, MoveUpNeedsAFolderAboveTheItems) {
   EXPECT_TRUE(Has(ComputeDisabledCommands({L"C:\\\\brivane-missing.txt"}, {}), cmd::MoveFilesUp));
   EXPECT_FALSE(Has(ComputeDisabledCommands({L"C:\\x\\brivane-missing.txt"}, {}), cmd::MoveFilesUp));
   EXPECT_TRUE(ComputeDisabledCommands({}, {}).empty());
+  // At a share's root as at a drive's.
+  const DWORD file = FILE_ATTRIBUTE_ARCHIVE;
+  EXPECT_TRUE(Has(ComputeDisabledCommands({L"\\\\server\\share\\a.txt"}, {}, {file}), cmd::MoveFilesUp));
+  EXPECT_TRUE(Has(ComputeDisabledCommands({L"\\\\?\\C:\\a.txt"}, {}, {file}), cmd::MoveFilesUp));
+  EXPECT_FALSE(Has(ComputeDisabledCommands({L"\\\\server\\share\\d\\a.txt"}, {}, {file}), cmd::MoveFilesUp));
+}
+
+// A share may be offline: what the shell did not tell of its items is not asked of it. A name with an
+// extension counts as a file, one without as a folder.
+TEST(DisabledCommands, ItemsOnSharesAreNotLookedUp) {
+  auto pictures = ComputeDisabledCommands({L"\\\\brivane-offline\\share\\a.jpg"}, {});
+  EXPECT_FALSE(Has(pictures, cmd::ImageCustomResize));
+  EXPECT_FALSE(Has(pictures, cmd::AlbumCustom));
+  auto folder = ComputeDisabledCommands({L"\\\\brivane-offline\\share\\Trip"}, {});
+  EXPECT_FALSE(Has(folder, cmd::ExtractFromFolder));
+  EXPECT_TRUE(Has(folder, cmd::ImageCustomResize));
 }
 
 TEST(DisabledCommands, SortDesktopOnlyForItemsOnADesktopComparedCaseSensitively) {

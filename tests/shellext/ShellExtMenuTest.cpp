@@ -90,10 +90,10 @@ TEST_F(ShellExtMenuTest, ThemedEntriesCarryBitmapsAndNoItemData) {
   EXPECT_EQ(extract.info.hbmpItem, nullptr);
   for (const ReadItem& item : CommandItems(popup)) EXPECT_EQ(item.info.dwItemData, 0u) << Narrow(item.text);
 
-  // Themed: the owner-draw messages are left alone.
+  // Themed: the owner-draw messages are left alone, and said to be.
   MEASUREITEMSTRUCT measure{ODT_MENU, 0, 0, 77, 88, 0};
   LRESULT result = 9;
-  EXPECT_EQ(object_->HandleMenuMsg2(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure), &result), S_OK);
+  EXPECT_EQ(object_->HandleMenuMsg2(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure), &result), E_NOTIMPL);
   EXPECT_EQ(result, 0);
   EXPECT_EQ(measure.itemWidth, 77u);
   EXPECT_EQ(measure.itemHeight, 88u);
@@ -146,14 +146,14 @@ TEST_F(ShellExtMenuTest, WithoutThemesIconsAreCallbacksDrawnFromTheItemData) {
   EXPECT_GT(changedInside, 16);
   EXPECT_EQ(changedOutside, 0);
 
-  // Nothing to draw without item data, and not for other controls.
+  // Nothing to draw without item data, and not for other controls: left to the menu's owner.
   std::fill(pixels, pixels + 32 * 32, 0x00FF00FFu);
   draw.itemData = 0;
-  EXPECT_EQ(object_->HandleMenuMsg2(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw), &result), S_OK);
+  EXPECT_EQ(object_->HandleMenuMsg2(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw), &result), E_NOTIMPL);
   EXPECT_EQ(result, 0);
   draw.itemData = copy.info.dwItemData;
   draw.CtlType = ODT_BUTTON;
-  EXPECT_EQ(object_->HandleMenuMsg2(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw), &result), S_OK);
+  EXPECT_EQ(object_->HandleMenuMsg2(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw), &result), E_NOTIMPL);
   EXPECT_EQ(result, 0);
   GdiFlush();
   EXPECT_EQ(std::count(pixels, pixels + 32 * 32, 0x00FF00FFu), 32 * 32);

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "atl/ComModule.h"
 #include "base/Prompt.h"
 #include "fileops/FilesRefactor.h"
 #include "resource.h"
@@ -147,4 +148,50 @@ TEST(ProgressWindow, PromptFromTheWorkerIsOwnedByTheHiddenProgressWindow) {
   EXPECT_FALSE(progressVisibleDuringPrompt);
   EXPECT_TRUE(progressVisibleAfter);
   EXPECT_EQ(positionAfter, 42);
+}
+
+// Inside Explorer the window's owner can go while the operation runs. The operation still works with
+// what its caller owns, so the modal run returns only once the worker has finished; the worker holds
+// the library meanwhile, and runs in a single-threaded apartment, as the shell's file operations want.
+TEST(ProgressWindow, TheRunLastsAsLongAsItsWorkerWhateverHappensToTheOwner) {
+  constexpr UINT kDestroyOwner = WM_APP + 40;
+  struct Owner {
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+      if (message == kDestroyOwner) {
+        DestroyWindow(window);
+        return 0;
+      }
+      return DefWindowProcW(window, message, wparam, lparam);
+    }
+  };
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = &Owner::Proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"BrivaneTestOwner";
+  RegisterClassW(&wc);
+  HWND owner = CreateWindowW(L"BrivaneTestOwner", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+  ASSERT_TRUE(owner);
+
+  ScriptedSink sink;
+  bool finished = false, ownerGoneFirst = false;
+  LONG locksWhileRunning = 0;
+  APTTYPE apartment = APTTYPE_CURRENT;
+  APTTYPEQUALIFIER qualifier;
+  sink.script = [&](HWND) {
+    locksWhileRunning = ComModule::LockCount();
+    if (FAILED(CoGetApartmentType(&apartment, &qualifier))) apartment = APTTYPE_CURRENT;
+    SendMessageW(owner, kDestroyOwner, 0, 0);
+    ownerGoneFirst = !IsWindow(owner);
+    Sleep(300);
+    finished = true;
+  };
+  const LONG idle = ComModule::LockCount();
+  sink.dialog.SetMarquee(true);
+  sink.dialog.DoModal(owner);
+  EXPECT_TRUE(ownerGoneFirst);
+  EXPECT_TRUE(finished);
+  EXPECT_GT(locksWhileRunning, idle);
+  EXPECT_TRUE(apartment == APTTYPE_STA || apartment == APTTYPE_MAINSTA) << apartment;  // single-threaded
+  EXPECT_EQ(ComModule::LockCount(), idle);
 }

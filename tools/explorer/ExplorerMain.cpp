@@ -118,7 +118,7 @@ int RunScripted(const ExplorerOptions& options, FolderWindow& window, WindowWatc
 
   MenuSession session;
   UINT flags = options.hasFlags ? options.flags : MenuSession::UsualFlags(options.background);
-  if (!session.Build(window, options.background, flags, error)) return Fail(error);
+  if (!session.Build(window, options.background, flags, error, options.withFolder)) return Fail(error);
   window.SetMenuMessageHook([&session](UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
     return session.HandleMenuMessage(message, wparam, lparam, result);
   });

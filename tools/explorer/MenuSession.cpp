@@ -30,7 +30,7 @@ MenuSession::~MenuSession() {
   handlers_.clear();
 }
 
-bool MenuSession::Build(FolderWindow& window, bool background, UINT flags, std::wstring& error) {
+bool MenuSession::Build(FolderWindow& window, bool background, UINT flags, std::wstring& error, bool folderToo) {
   ComPtr<IDataObject> data;
   std::vector<std::wstring> classes;
   if (background) {
@@ -56,7 +56,8 @@ bool MenuSession::Build(FolderWindow& window, bool background, UINT flags, std::
       bool loaded = false;
       for (const Handler& handler : handlers_) loaded = loaded || IsEqualCLSID(handler.entry.id, entry.id);
       if (!loaded)
-        Load(entry, background ? window.folderPidl() : nullptr, data.get(), classKey.get(), window.site(), flags);
+        Load(entry, background || folderToo ? window.folderPidl() : nullptr, data.get(), classKey.get(), window.site(),
+             flags);
     }
   }
   return true;

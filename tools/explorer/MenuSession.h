@@ -24,9 +24,10 @@ class MenuSession {
   MenuSession(const MenuSession&) = delete;
   MenuSession& operator=(const MenuSession&) = delete;
 
-  // Items: the view's current selection must not be empty. A handler that fails is left out, as
-  // Explorer leaves it out; only a click that cannot be made is an error.
-  bool Build(FolderWindow& window, bool background, UINT flags, std::wstring& error);
+  // Items: the view's current selection must not be empty; with folderToo the handlers also get the
+  // folder's item list, as some Explorer versions pass it with an item menu. A handler that fails is
+  // left out, as Explorer leaves it out; only a click that cannot be made is an error.
+  bool Build(FolderWindow& window, bool background, UINT flags, std::wstring& error, bool folderToo = false);
 
   HMENU popup() const { return popup_.get(); }
   size_t handlerCount() const { return handlers_.size(); }

@@ -4,7 +4,7 @@
 #include <cwchar>
 
 const wchar_t kUsage[] =
-    L"usage: explorer --folder PATH [--select NAME;NAME...] [--background] [--menu]\n"
+    L"usage: explorer --folder PATH [--select NAME;NAME...] [--background] [--with-folder] [--menu]\n"
     L"                [--invoke \"Brivane>Organize>Copy Path to Clipboard\"] [--script FILE]\n"
     L"                [--shot FILE.png] [--open MENU>PATH] [--flags CMF]\n"
     L"Without --menu, --invoke or --shot the folder window stays open and right-clicks work.";
@@ -73,6 +73,8 @@ ParsedOptions ParseOptions(const std::vector<std::wstring>& args) {
       options.select = SplitNames(args[++i]);
     } else if (arg == L"--background") {
       options.background = true;
+    } else if (arg == L"--with-folder") {
+      options.withFolder = true;
     } else if (arg == L"--menu") {
       options.menu = true;
     } else if (arg == L"--invoke") {

@@ -9,6 +9,7 @@ struct ExplorerOptions {
   std::wstring folder;               // --folder: the folder the window shows
   std::vector<std::wstring> select;  // --select: names to select, in this order
   bool background = false;           // --background: a click on the folder's background
+  bool withFolder = false;           // --with-folder: item menus also get the folder, as some Explorers pass it
   bool menu = false;                 // --menu: print the handlers' menu
   std::vector<std::wstring> invoke;  // --invoke: the menu path of the entry to invoke
   std::wstring script;               // --script: answers for the windows the command opens

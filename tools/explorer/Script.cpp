@@ -127,6 +127,14 @@ ParsedScript ParseScript(const std::wstring& text) {
         if (!rest.empty()) return fail(keyword + L" takes only a control id");
         step.kind = keyword == L"check" ? Kind::Check : keyword == L"uncheck" ? Kind::Uncheck : Kind::Click;
       }
+    } else if (keyword == L"pause") {
+      step.kind = Kind::Pause;
+      wchar_t* tail = nullptr;
+      errno = 0;
+      long milliseconds = wcstol(rest.c_str(), &tail, 10);
+      if (rest.empty() || errno != 0 || *tail != L'\0' || milliseconds < 0 || milliseconds > 10000)
+        return fail(L"pause needs milliseconds (0 to 10000)");
+      step.index = int(milliseconds);
     } else {
       return fail(L"unknown step \"" + keyword + L"\"");
     }

@@ -219,6 +219,10 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::wstring& why) {
           L" s (open: " + (open.empty() ? L"none" : open) + L")";
     return false;
   }
+  if (step.kind == Kind::Pause) {
+    Sleep(DWORD(step.index));
+    return true;
+  }
   if (step.kind == Kind::Shot) {
     RECT area;
     if (current_ && IsWindow(current_))
