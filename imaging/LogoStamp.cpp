@@ -16,14 +16,16 @@ namespace logo {
 
 void LogoOrigin(int w, int h, float logoWidth, float logoHeight, int position, bool border, float& x, float& y) {
   const float inset = border ? float(kBorderInset) : 0.0f;
-  auto place = [inset](int side, float logoSide, int where) {
-    if (where == 0) return inset;
+  auto place = [](int side, float logoSide, int where) {
+    if (where == 0) return 0.0f;
     if (where == 1) return float(side) / 2.0f - logoSide / 2.0f;
-    return float(side) - logoSide - inset;
+    return float(side) - logoSide;
   };
+  // Inside the frame: an edge at 0 moves in by the inset, every other place moves back by it.
+  auto framed = [inset](float at) { return at == 0.0f ? inset : at - inset; };
   if (position < 0 || position > 8) position = 0;
-  x = place(w, logoWidth, position % 3);
-  y = place(h, logoHeight, position / 3);
+  x = framed(place(w, logoWidth, position % 3));
+  y = framed(place(h, logoHeight, position / 3));
 }
 
 std::array<Shade, 10> FrameShadows(int w, int h) {

@@ -25,8 +25,8 @@ struct Shade {
 };
 
 // The logo's top-left corner on a w x h picture for the position 0-8: left, centre or right and top,
-// middle or bottom. With the border, the left and right (top and bottom) places move 20 pixels inwards,
-// into the framed picture's corners and edges; the centre stays the centre.
+// middle or bottom. With the border, a coordinate of 0 becomes 20 and every other one is 20 less, so
+// the edge places sit in the framed picture's corners and edges.
 void LogoOrigin(int w, int h, float logoWidth, float logoHeight, int position, bool border, float& x, float& y);
 
 // The ten shadow rectangles under the frame, darkest last: (18 + k, 18 + k, w - 20 - 2k, h - 20 - 2k)

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "RegisteredBrivane.h"
 #include "StandInProcess.h"
 #include "support/HostTool.h"
+#include "support/PdfFacts.h"
 #include "support/Pictures.h"
 #include "support/TestSupport.h"
 
@@ -66,15 +68,6 @@ TEST_F(BrivaneImagingCommands, ConvertToJpegBesideTheSources) {
   EXPECT_EQ(ReadBytes(dir_ / L"Cat_ZintResizer100%.jpg").substr(0, 2), "\xFF\xD8");
 }
 
-namespace {
-// What pdfinfo, pdfimages and qpdf say of the document, in one text.
-std::string PdfFacts(const std::wstring& pdf) {
-  std::string host = ShellQuoted(HostPathOf(pdf));
-  return RunHost("/usr/bin/qpdf --check " + host + " >/dev/null && echo checked; /usr/bin/pdfinfo -f 1 -l 99 " + host +
-                 " | grep -E '^(Pages|Page .*size):'; /usr/bin/pdfimages -list " + host + " | tail -n +3")
-      .output;
-}
-}  // namespace
 
 TEST_F(BrivaneImagingCommands, PutATextLogoAtBottomRightWithABorder) {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Brivane", L"LastPutLogoData");
@@ -118,13 +111,11 @@ TEST_F(BrivaneImagingCommands, ImageAlbumCustomTwoByTwoOnA4) {
                           "uncheck 262\n"
                           "click IDOK\n");
   EXPECT_TRUE(Succeeded(run, "PhotoAlbum.pdf"));
-  std::string facts = PdfFacts(dir_ / L"PhotoAlbum.pdf");
-  EXPECT_NE(facts.find("checked\n"), std::string::npos) << facts;
-  EXPECT_NE(facts.find("Pages:           2\n"), std::string::npos) << facts;
-  EXPECT_NE(facts.find("Page    2 size:  595.276 x 841.89 pts (A4)"), std::string::npos) << facts;
-  int images = 0;
-  for (size_t at = facts.find(" jpeg "); at != std::string::npos; at = facts.find(" jpeg ", at + 1)) ++images;
-  EXPECT_EQ(images, 5) << facts;
+  PdfReport pdf = ReadPdf(dir_ / L"PhotoAlbum.pdf");
+  EXPECT_TRUE(pdf.checked) << pdf.log;
+  EXPECT_EQ(pdf.pageSizes, (std::vector<std::string>{"595.276 x 841.89 pts", "595.276 x 841.89 pts"})) << pdf.log;
+  // Optimisation off: each JPEG embedded at its own pixel size, in alphabetical order.
+  EXPECT_EQ(pdf.ImageList(), "1:300x200 jpeg, 1:300x200 jpeg, 1:300x200 jpeg, 1:300x200 jpeg, 2:300x200 jpeg");
 }
 
 TEST_F(BrivaneImagingCommands, ImageAlbumFillPageFourBySix) {
@@ -136,10 +127,88 @@ TEST_F(BrivaneImagingCommands, ImageAlbumFillPageFourBySix) {
                           "click IDOK\n");
   EXPECT_TRUE(Succeeded(run, "PhotoAlbum.pdf"));
   EXPECT_TRUE(run.Has("  Trying to send it to the recycle bin."));
-  std::string facts = PdfFacts(dir_ / L"PhotoAlbum.pdf");
-  EXPECT_NE(facts.find("checked\n"), std::string::npos) << facts;
-  EXPECT_NE(facts.find("Pages:           2\n"), std::string::npos) << facts;
+  PdfReport pdf = ReadPdf(dir_ / L"PhotoAlbum.pdf");
+  EXPECT_TRUE(pdf.checked) << pdf.log;
   // The pages in the view's order of the selection: tall.jpg stands, wide.jpg lies.
-  EXPECT_NE(facts.find("Page    1 size:  288 x 432 pts\n"), std::string::npos) << facts;
-  EXPECT_NE(facts.find("Page    2 size:  432 x 288 pts\n"), std::string::npos) << facts;
+  EXPECT_EQ(pdf.pageSizes, (std::vector<std::string>{"288 x 432 pts", "432 x 288 pts"})) << pdf.log;
+  EXPECT_EQ(pdf.ImageList(), "1:200x300 jpeg, 2:300x200 jpeg");
+}
+
+TEST_F(BrivaneImagingCommands, EveryResizePresetFromItsMenuEntry) {
+  struct Row {
+    const wchar_t* entry;
+    const wchar_t* source;  // 200 x 120
+    std::string script;     // after the preset dialog's window
+    std::string selected;   // the view's selection afterwards
+    const wchar_t* output;
+    UINT width, height;
+    std::string signature;  // the output's first bytes from the second on
+  };
+  const Row rows[] = {
+      {L"Resize 25%", L"shot.png", "", "Resized Images", L"Resized Images\\shot.png", 50, 30, "PNG"},
+      {L"Resize 50%", L"shot.png", "uncheck 311\n", "shot_ZintResizer50%.png", L"shot_ZintResizer50%.png", 100, 60, "PNG"},
+      {L"Resize 75%", L"tile.bmp", "set 201 Smaller\n", "Smaller", L"Smaller\\tile.bmp", 150, 90, "M"},
+      {L"Resize 25% (Save as Jpeg)", L"shot.png", "uncheck 311\n", "shot_ZintResizer25%.jpg",
+       L"shot_ZintResizer25%.jpg", 50, 30, "\xD8\xFF"},
+      {L"Resize 50% (Save as Jpeg)", L"tile.bmp", "", "Resized Images", L"Resized Images\\tile.jpg", 100, 60, "\xD8\xFF"},
+      {L"Resize 75% (Save as Jpeg)", L"anim.gif", "uncheck 311\n", "anim_ZintResizer75%.jpg",
+       L"anim_ZintResizer75%.jpg", 150, 90, "\xD8\xFF"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(Narrow(row.entry));
+    std::wstring folder = dir_.Folder(row.entry);
+    MakeQuadrants(folder + L"\\" + row.source, 200, 120);
+    StandInRun run = InvokeIn(folder, row.source, std::wstring(L"Brivane>Image Manipulation>") + row.entry,
+                              "window Brivane - Resize Image\n" + row.script + "click IDOK\n");
+    EXPECT_TRUE(Succeeded(run, row.selected));
+    std::wstring output = folder + L"\\" + row.output;
+    EXPECT_TRUE(HasSize(output, row.width, row.height));
+    EXPECT_EQ(ReadBytes(output).substr(1, row.signature.size()), row.signature);
+  }
+}
+
+TEST_F(BrivaneImagingCommands, EveryAlbumPresetFromItsMenuEntry) {
+  struct Row {
+    const wchar_t* entry;
+    std::vector<std::wstring> pictures;  // "a.jpg:300x200"
+    std::vector<std::string> pageSizes;
+    std::string images;
+  };
+  const std::vector<std::wstring> wideAndTall = {L"tall.jpg:200x300", L"wide.jpg:300x200"};
+  const std::string oneEach = "1:200x300 jpeg, 2:300x200 jpeg";
+  const Row rows[] = {
+      {L"Fill Page, Wallet", wideAndTall, {"180 x 252 pts", "252 x 180 pts"}, oneEach},
+      {L"Fill Page, 3.5x5", wideAndTall, {"252 x 360 pts", "360 x 252 pts"}, oneEach},
+      {L"Fill Page, 5x7", wideAndTall, {"360 x 504 pts", "504 x 360 pts"}, oneEach},
+      {L"Fill Page, 8x10", wideAndTall, {"576 x 720 pts", "720 x 576 pts"}, oneEach},
+      {L"Fill Page, 9x12", wideAndTall, {"648 x 864 pts", "864 x 648 pts"}, oneEach},
+      // Two to a page, the first picture of each page choosing how the page lies.
+      {L"Page 320x464, Photo 8x10",
+       {L"a.jpg:200x300", L"b.jpg:300x200", L"c.jpg:300x200"},
+       {"1313.12 x 905.6 pts", "905.6 x 1313.12 pts"},
+       "1:200x300 jpeg, 1:300x200 jpeg, 2:300x200 jpeg"},
+      // Four to a standing page.
+      {L"Page 320x464, Photo 4x6",
+       {L"a.jpg:300x200", L"b.jpg:300x200", L"c.jpg:200x300", L"d.jpg:300x200", L"e.jpg:240x160"},
+       {"905.6 x 1313.12 pts", "905.6 x 1313.12 pts"},
+       "1:300x200 jpeg, 1:300x200 jpeg, 1:200x300 jpeg, 1:300x200 jpeg, 2:240x160 jpeg"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(Narrow(row.entry));
+    std::wstring folder = dir_.Folder(std::wstring(row.entry).substr(0, std::wstring(row.entry).find(L',')) +
+                                      std::to_wstring(&row - rows));
+    std::wstring names;
+    for (const std::wstring& picture : row.pictures) {
+      size_t colon = picture.find(L':'), by = picture.find(L'x', colon);
+      std::wstring name = picture.substr(0, colon);
+      MakeQuadrants(folder + L"\\" + name, std::stoi(picture.substr(colon + 1)), std::stoi(picture.substr(by + 1)));
+      names += (names.empty() ? L"" : L";") + name;
+    }
+    StandInRun run = InvokeIn(folder, names, std::wstring(L"Brivane>Image Album>") + row.entry);
+    EXPECT_TRUE(Succeeded(run, "PhotoAlbum.pdf"));
+    PdfReport pdf = ReadPdf(folder + L"\\PhotoAlbum.pdf");
+    EXPECT_TRUE(pdf.checked) << pdf.log;
+    EXPECT_EQ(pdf.pageSizes, row.pageSizes) << pdf.log;
+    EXPECT_EQ(pdf.ImageList(), row.images);
+  }
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "imaging/GdiplusObjects.h"
 #include "imaging/LogoSettings.h"
 #include "imaging/ZintImageLogoDialog.h"
 #include "DialogRefusal.h"
@@ -18,6 +19,7 @@
 #include "support/SettingsSandbox.h"
 #include "support/TestSupport.h"
 #include "support/WindowDriver.h"
+#include "tools/explorer/ScreenCapture.h"
 
 namespace {
 const wchar_t kCaption[] = L"Brivane - Put Logo on Image";
@@ -175,6 +177,26 @@ TEST(Screenshots, LogoDialog) {
     SetText(w, IDC_LOGO_TEXT, L"© Brivane");
     ClickNow(w, IDC_LOGO_BOTTOM_RIGHT);
     EXPECT_TRUE(SaveWindowPng(w, folder + L"\\imaging-logo.png"));
+    // The frame's colour palette open, moved beside the dialog (Wine's X11 driver would draw the dialog
+    // over it where they overlap), in one picture with the dialog.
+    Click(w, IDC_LOGO_BORDER_COLOR);
+    HWND palette = nullptr;
+    for (DWORD start = GetTickCount(); !palette && GetTickCount() - start < 5000; Sleep(20))
+      palette = FindWindowW(L"ColorPicker", nullptr);
+    ASSERT_TRUE(palette);
+    RECT both, place;
+    GetWindowRect(w, &both);
+    SetWindowPos(palette, nullptr, both.right + 8, both.top + 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Sleep(300);
+    GetWindowRect(palette, &place);
+    UnionRect(&both, &both, &place);
+    {
+      gdip::Session gdiplus;
+      std::wstring error;
+      EXPECT_TRUE(SaveScreenPng(both, folder + L"\\imaging-logo-palette.png", error)) << Narrow(error);
+    }
+    PostMessageW(palette, WM_KEYDOWN, VK_ESCAPE, 0);
+    for (DWORD start = GetTickCount(); IsWindow(palette) && GetTickCount() - start < 5000;) Sleep(20);
     Click(w, IDCANCEL);
   });
 }

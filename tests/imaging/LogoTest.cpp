@@ -142,7 +142,8 @@ TEST(LogoGeometry, PositionsWithAndWithoutTheFrame) {
   const Row rows[] = {
       {8, false, 540, 400}, {8, true, 520, 380}, {0, false, 0, 0},     {0, true, 20, 20},
       {1, false, 270, 0},   {2, true, 520, 20},  {3, false, 0, 200},   {4, false, 270, 200},
-      {4, true, 270, 200},  {5, true, 520, 200}, {6, true, 20, 380},   {7, false, 270, 400},
+      {4, true, 250, 180},  {5, true, 520, 180}, {6, true, 20, 380},   {7, false, 270, 400},
+      {1, true, 250, 20},   {7, true, 250, 380},
   };
   for (const Row& row : rows) {
     float x = -1, y = -1;
@@ -200,6 +201,17 @@ TEST_F(Logo, APictureLogoAtBottomRightWithoutAndWithTheFrame) {
   EXPECT_EQ((right >> 16) & 0xFF, right & 0xFF);  // grey
   EXPECT_LT(bottom & 0xFF, 0xFFu) << ArgbText(bottom);
   EXPECT_EQ(left, kWhite);
+
+  // In the middle with the frame: (640 / 2 - 100 / 2 - 20, 480 / 2 - 80 / 2 - 20) = (250, 180).
+  OperationResult middle;
+  engine_.PutLogoOnImages(middle, {owl}, job.imagePath, L"", job.font, 0, true, kOrangeRed, true, 4, L"");
+  ASSERT_EQ(middle.outputs, PathList{dir_ / L"owl_plus_logo_MC.png"});
+  LoadedPicture centred = ReadPicture(middle.outputs[0]);
+  ASSERT_TRUE(centred.loaded);
+  EXPECT_EQ(centred.At(251, 181), kGreen);
+  EXPECT_EQ(centred.At(348, 258), kGreen);
+  EXPECT_EQ(centred.At(248, 178), kRed);
+  EXPECT_EQ(centred.At(352, 262), kYellow);
 }
 
 TEST_F(Logo, PicturesTheLogoOrFrameCannotGoOnFailAndWriteNothing) {
@@ -221,6 +233,22 @@ TEST_F(Logo, PicturesTheLogoOrFrameCannotGoOnFailAndWriteNothing) {
   engine_.PutLogoOnImages(framed, {tiny}, dot, L"", job.font, 0, true, kOrangeRed, true, 4, L"");
   EXPECT_EQ(framed.failed, 1u);
   EXPECT_FALSE(Exists(dir_ / L"tiny_plus_logo_MC.png"));
+
+  // Neither a selected picture nor the logo is written over: cat.png's result would take the name of
+  // the selected cat_plus_logo_TL.png, and with the folder "." every result would be its own source.
+  std::wstring cat = MakeQuadrants(dir_ / L"cat.png", 60, 60);
+  std::wstring earlier = MakeFlat(dir_ / L"cat_plus_logo_TL.png", 60, 60, kBlue);
+  const std::string earlierBytes = ReadBytes(earlier), dotBytes = ReadBytes(dot);
+  OperationResult clash;
+  engine_.PutLogoOnImages(clash, {cat, earlier}, dot, L"", job.font, 0, false, 0, true, 0, L"");
+  EXPECT_EQ(clash.failed, 1u);
+  EXPECT_EQ(clash.outputs, PathList{dir_ / L"cat_plus_logo_TL_plus_logo_TL.png"});
+  EXPECT_EQ(ReadBytes(earlier), earlierBytes);
+  OperationResult here;
+  engine_.PutLogoOnImages(here, {cat, dot}, dot, L"", job.font, 0, false, 0, true, 0, L".");
+  EXPECT_EQ(here.failed, 2u);
+  EXPECT_EQ(ReadBytes(dot), dotBytes);
+  EXPECT_EQ(ReadPicture(cat).At(10, 10), kRed);
 
   // A logo that cannot be read fails every picture.
   OperationResult missing;

@@ -107,8 +107,11 @@ TEST(ResizeDialog, RefusesBadFolderNamesAndSizesAndStaysOpen) {
       SetText(w, IDC_RESIZE_WIDTH, width);
       refusals.push_back(RefusalAfterOk(w, L"Brivane - Image Resize"));
     }
-    // The refused box has the focus, for the user to mend it.
-    EXPECT_EQ(FocusOf(w), GetDlgItem(w, IDC_RESIZE_WIDTH));
+    // The refused box has the focus, for the user to mend it: the dialog moves it there once the
+    // message box has gone, so it is awaited rather than read at once.
+    HWND width = GetDlgItem(w, IDC_RESIZE_WIDTH);
+    for (DWORD start = GetTickCount(); FocusOf(w) != width && GetTickCount() - start < 3000;) Sleep(20);
+    EXPECT_EQ(FocusOf(w), width);
     SetText(w, IDC_RESIZE_WIDTH, L"20");
     SetText(w, IDC_RESIZE_HEIGHT, L"0");
     refusals.push_back(RefusalAfterOk(w, L"Brivane - Image Resize"));

@@ -10,6 +10,7 @@
 #include "fileops/FilesRefactor.h"
 #include "imaging/ImageResizer.h"
 #include "imaging/JpegFacts.h"
+#include "support/FileChecks.h"
 #include "support/HostTool.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestSupport.h"
@@ -194,4 +195,29 @@ TEST_F(Resize, ASidewaysPhoneComesOutUprightAndKeepsItsDateTaken) {
   ASSERT_TRUE(exiftool.ok()) << exiftool.output;
   // No orientation tag: the pixels stand upright themselves.
   EXPECT_EQ(exiftool.output, "40\n80\n2021:07:14 10:20:30\n") << exiftool.output;
+}
+
+TEST_F(Resize, AnInPlaceShrinkReplacesThePictureOnlyWithACompleteNewOne) {
+  // The album shrinks its own copies this way: no label, no folder.
+  std::wstring copy = MakeQuadrants(dir_ / L"copy.jpg", 200, 100);
+  PathList written;
+  EXPECT_EQ(ResizeImage({nullptr, 50, 25}, copy, 10, L"", false, written, L""), 0);
+  EXPECT_EQ(written, PathList{copy});
+  ExpectQuadrants(copy, 50, 25);
+
+  // Undecodable, or held open by another program so that it cannot be replaced: it stays as it was,
+  // and no half-made file is left beside it.
+  std::wstring fake = dir_.File(L"fake.jpg", "no JPEG inside");
+  EXPECT_EQ(ResizeImage({nullptr, 10, 10}, fake, 10, L"", false, written, L""), 1);
+  EXPECT_EQ(ReadBytes(fake), "no JPEG inside");
+  const std::string shrunk = ReadBytes(copy);
+  {
+    HANDLE held = CreateFileW(copy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(ResizeImage({nullptr, 20, 10}, copy, 10, L"", false, written, L""), 1);
+    CloseHandle(held);
+  }
+  EXPECT_EQ(ReadBytes(copy), shrunk);
+  EXPECT_EQ(written.size(), 1u);
+  EXPECT_EQ(NamesIn(dir_.path()), (std::vector<std::wstring>{L"copy.jpg", L"fake.jpg"}));
 }
