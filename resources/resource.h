@@ -166,3 +166,11 @@
 #define IDC_SORT_BORDER_OPACITY_TEXT 234
 #define IDC_SORT_FONT 307
 #define IDC_SORT_FONT_TEXT 293
+
+// The update window of BrivaneUpdater.exe (updater/, resources/updater.rc): its template, its bitmap
+// and its own banner, bitmap and text ids; the bar and the stand-in text are the progress window's.
+#define IDD_UPDATE 402
+#define IDB_UPDATE 130
+#define IDC_UPDATE_BANNER 258
+#define IDC_UPDATE_SYMBOL 259
+#define IDC_UPDATE_TEXT 260

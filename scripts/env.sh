@@ -35,4 +35,12 @@ brivane_prefix() {
       >/dev/null 2>&1 </dev/null && touch "$WINEPREFIX/.brivane-nodebugger"
     wineserver -w
   fi
+  # The prefix never starts BrivaneUpdater.exe on its own: every test that loads Brivane.dll releases an
+  # extension object, whose update schedule would otherwise start the updater, which goes to the network.
+  # The updater's own tests set the schedule they need.
+  if [ ! -f "$WINEPREFIX/.brivane-no-automatic-updates" ]; then
+    wine reg add 'HKCU\Software\Brivane' /v AutomaticUpdatesInterval /t REG_BINARY /d 00000000 /f >/dev/null 2>&1 </dev/null &&
+      touch "$WINEPREFIX/.brivane-no-automatic-updates"
+    wineserver -w
+  fi
 }

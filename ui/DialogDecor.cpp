@@ -1,6 +1,6 @@
 #include "ui/DialogDecor.h"
 
-#include "resource.h"
+#include <commctrl.h>
 
 UniqueFont CreateHeadingFont() {
   LOGFONTW font{};
@@ -11,10 +11,10 @@ UniqueFont CreateHeadingFont() {
   return UniqueFont(CreateFontIndirectW(&font));
 }
 
-void PlaceBanner(HWND dialog, int height) {
+void PlaceBanner(HWND dialog, int height, int bannerId) {
   RECT window;
   GetWindowRect(dialog, &window);
-  SetWindowPos(GetDlgItem(dialog, IDC_BANNER), nullptr, -5, -5, window.right - window.left + 10, height,
+  SetWindowPos(GetDlgItem(dialog, bannerId), nullptr, -5, -5, window.right - window.left + 10, height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -29,4 +29,12 @@ RECT ControlRect(HWND control) {
   GetWindowRect(control, &rect);
   MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
   return rect;
+}
+
+bool StartMarquee(HWND bar, HWND standInText) {
+  SetWindowLongPtrW(bar, GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_BORDER | PBS_SMOOTH | PBS_MARQUEE);
+  bool moving = SendMessageW(bar, PBM_SETMARQUEE, TRUE, 100) == 1;
+  ShowWindow(standInText, moving ? SW_HIDE : SW_SHOW);
+  ShowWindow(bar, moving ? SW_SHOW : SW_HIDE);
+  return moving;
 }

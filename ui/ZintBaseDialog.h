@@ -1,6 +1,7 @@
 #pragma once
 // CZintBaseDialog<T>: the base of every Brivane dialog. T names its template (T::IDD), which has a
-// banner (260) and a heading (298). On WM_INITDIALOG it lays out the banner, gives the heading the bold
+// banner (260) and a heading (298); a template that numbers them otherwise names its own ids as
+// T::kBannerId and T::kHeadingId. On WM_INITDIALOG it lays out the banner, gives the heading the bold
 // heading font, sets the icons and, when modeless, registers for keyboard navigation; then it calls
 // OnInitDialog. IDOK and IDCANCEL end the dialog with that id unless OnCommand of T handles them first.
 #include <windows.h>
@@ -26,6 +27,9 @@ class CZintBaseDialog : public CDialogImpl<T> {
     if (this->Handle() && !this->IsModal()) DestroyWindow(this->Handle());
   }
 
+  static constexpr int kBannerId = IDC_BANNER;
+  static constexpr int kHeadingId = IDC_HEADING;
+
   void SetIcon(HICON commandIcon) { icon_.reset(commandIcon ? CopyIcon(commandIcon) : nullptr); }
   HICON Icon() const { return icon_.get(); }
   HFONT HeadingFont() const { return headingFont_.get(); }
@@ -40,14 +44,14 @@ class CZintBaseDialog : public CDialogImpl<T> {
     HWND window = this->Handle();
     switch (message) {
       case WM_INITDIALOG:
-        PlaceBanner(window, 60);
-        this->SendItem(IDC_HEADING, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), FALSE);
+        PlaceBanner(window, 60, T::kBannerId);
+        this->SendItem(T::kHeadingId, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), FALSE);
         SetDialogIcons(window, icon_.get());
         if (!this->IsModal()) RegisterModelessDialog(window);
         break;
       case WM_CTLCOLORSTATIC:
         // The heading is drawn straight over the banner.
-        if (reinterpret_cast<HWND>(lParam) == this->Item(IDC_HEADING)) {
+        if (reinterpret_cast<HWND>(lParam) == this->Item(T::kHeadingId)) {
           SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
           result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
           return true;

@@ -15,7 +15,6 @@ constexpr UINT kWorkDone = WM_APP + 1;
 // Sent by ReportProgress so the window is shown or hidden before the call returns: wParam = hide,
 // lParam = position.
 constexpr UINT kReport = WM_APP + 2;
-constexpr LONG_PTR kMarqueeBarStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | PBS_SMOOTH | PBS_MARQUEE;
 constexpr LONG_PTR kDeterminateBarStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | PBS_SMOOTH;
 }  // namespace
 
@@ -99,11 +98,7 @@ void CZintProgressDialog::RunSink() {
 void CZintProgressDialog::StartBar() {
   HWND bar = Item(IDC_PROGRESS_BAR);
   if (marquee_) {
-    SetWindowLongPtrW(bar, GWL_STYLE, kMarqueeBarStyle);
-    bool moving = SendMessageW(bar, PBM_SETMARQUEE, TRUE, 100) == 1;
-    // Without a moving bar the text says the same.
-    ShowWindow(Item(IDC_WORKING_TEXT), moving ? SW_HIDE : SW_SHOW);
-    ShowWindow(bar, moving ? SW_SHOW : SW_HIDE);
+    StartMarquee(bar, Item(IDC_WORKING_TEXT));
   } else {
     SetWindowLongPtrW(bar, GWL_STYLE, kDeterminateBarStyle);
     SendMessageW(bar, PBM_SETRANGE32, 0, 100);

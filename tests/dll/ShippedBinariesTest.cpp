@@ -11,7 +11,8 @@
 
 namespace {
 
-const wchar_t* const kShipped[] = {L"Brivane.dll", L"BrivaneSetupHelper.exe", L"BrivaneDecrypt.exe"};
+const wchar_t* const kShipped[] = {L"Brivane.dll", L"BrivaneSetupHelper.exe", L"BrivaneDecrypt.exe",
+                                    L"BrivaneUpdater.exe"};
 
 std::wstring VersionString(const std::vector<BYTE>& info, const wchar_t* name) {
   void* text = nullptr;
@@ -90,6 +91,8 @@ TEST(ShippedBinaries, TheLibraryNamesTheVersion6CommonControlsAndTheProgramsAskF
   EXPECT_NE(library.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos) << library;
   for (const wchar_t* program : {L"BrivaneSetupHelper.exe", L"BrivaneDecrypt.exe"})
     EXPECT_NE(manifest(BuildFolder() + L"\\ship\\" + program, 1).find("level=\"requireAdministrator\""), std::string::npos);
+  // The updater runs as the user at every automatic check; the installer it starts asks for itself.
+  EXPECT_NE(manifest(BuildFolder() + L"\\ship\\BrivaneUpdater.exe", 1).find("level=\"asInvoker\""), std::string::npos);
 }
 
 }  // namespace

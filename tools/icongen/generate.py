@@ -652,8 +652,16 @@ def warning(c):
     c.circle(16, 24.5, 2.3, INK)
 
 
+def update_mark(c):
+    """The emblem with a green badge carrying a downward arrow: the update window's bitmap."""
+    emblem(c)
+    c.ocircle(23.5, 23.5, 8, vgrad(15.5, 31.5, (120, 215, 125), GREEN), GREEN_D)
+    arrow(c, 23.5, 17.5, 23.5, 29, 3.2, 8, 4.5, WHITE, WHITE)
+
+
 # name -> (pixel size, drawing); all are composited on white
 BITMAPS = {
+    'update': (40, update_mark),
     'product': (48, emblem),
     'error': (32, lambda c: badge(c, (200, 25, 25), RED_D, 'X')),
     'question': (32, lambda c: badge(c, (20, 90, 200), BLUE_D, '?')),
