@@ -6,6 +6,7 @@
 #include "fileops/DirectoryWalk.h"
 #include "fileops/FileMachine.h"
 #include "imaging/PhotoAlbum.h"
+#include "ui/Dpi.h"
 
 bool NameBefore(const std::wstring& a, const std::wstring& b) {
   std::wstring left = SplitPath(a).name, right = SplitPath(b).name;
@@ -43,17 +44,20 @@ bool GridHasRoom(const AlbumChoice& choice) {
   return double(width) / choice.cols - half > 0 && double(height) / choice.rows - half > 0;
 }
 
-PreviewLayout LayOutPreview(SIZE area, const AlbumChoice& choice) {
+PreviewLayout LayOutPreview(SIZE area, const AlbumChoice& choice, int dpi) {
   PreviewLayout layout;
-  LONG top = 10, bottom = area.cy - 10;
+  const LONG inset = ScaleForDpi(10, dpi);
+  LONG top = inset, bottom = area.cy - inset;
   if (choice.landscape) {
-    LONG height = (area.cy - 20) / 2;
+    LONG height = (area.cy - 2 * inset) / 2;
     top = (area.cy - height) / 2;
     bottom = top + height;
   }
-  layout.page = {10, top, area.cx - 10, bottom};
+  layout.page = {inset, top, area.cx - inset, bottom};
   if (choice.rows < 1 || choice.cols < 1) return layout;
-  const double margin = choice.margin * 4 / 28, gap = choice.gap * 4 / 56;
+  // Whole 96-DPI pixels as before, then scaled.
+  const double scale = dpi > 0 ? dpi / double(kDefaultDpi) : 1.0;
+  const double margin = choice.margin * 4 / 28 * scale, gap = choice.gap * 4 / 56 * scale;
   const double half = gap / 2 + margin;
   const double cellWidth = double(layout.page.right - layout.page.left) / choice.cols - half;
   const double cellHeight = double(layout.page.bottom - layout.page.top) / choice.rows - half;

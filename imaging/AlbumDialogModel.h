@@ -35,12 +35,13 @@ bool GridHasRoom(const AlbumChoice& choice);
 
 // The preview, in pixels of its area: a white page inset by 10 pixels (half as tall, centred, when
 // landscape); the margin drawn as margin x 4 / 28 pixels and the gap as gap x 4 / 56; rows x cols cells
-// in reading order.
+// in reading order. Those pixels are 96-DPI ones: at another dpi each is dpi / 96 pixels, as the area
+// itself is, so the preview keeps its proportions at any scale.
 struct PreviewLayout {
   RECT page;
   std::vector<RECT> cells;
 };
-PreviewLayout LayOutPreview(SIZE area, const AlbumChoice& choice);
+PreviewLayout LayOutPreview(SIZE area, const AlbumChoice& choice, int dpi);
 // The picture's rectangle in the cell: as large as fits, its sides in proportion, centred.
 RECT FitInCell(const RECT& cell, SIZE picture);
 

@@ -10,6 +10,7 @@
 #include "base/Prompt.h"
 #include "imaging/ImagingDialogSupport.h"
 #include "imaging/PhotoAlbum.h"
+#include "ui/Dpi.h"
 
 const wchar_t kInvalidGridText[] = L"Please Enter a Valid Number of Rows and Columns";
 const wchar_t kNoRoomText[] = L"The page has no room for that many rows and columns with this gap and margin.";
@@ -17,6 +18,7 @@ const wchar_t kAlbumCaption[] = L"Brivane - Image Album";
 
 namespace {
 constexpr UINT kThumbnailReady = WM_APP + 41;
+constexpr int kThumbnailSide = 160;  // the longer side of a preview thumbnail, at 96 DPI
 constexpr COLORREF kPreviewGrey = RGB(0x80, 0x80, 0x80);
 
 const int kOrderRadios[] = {IDC_ALBUM_RANDOM, IDC_ALBUM_ALPHABET, IDC_ALBUM_CREATION_DATE};
@@ -35,7 +37,8 @@ CZintPdfAlbumDialog::CZintPdfAlbumDialog(PathList selection, HICON commandIcon, 
 CZintPdfAlbumDialog::~CZintPdfAlbumDialog() = default;
 
 BOOL CZintPdfAlbumDialog::OnInitDialog(LPARAM) {
-  thumbnails_ = std::make_unique<ThumbnailLoader>(Handle(), kThumbnailReady);
+  // Thumbnails as sharp at the window's scale as at 96 DPI.
+  thumbnails_ = std::make_unique<ThumbnailLoader>(Handle(), kThumbnailReady, ScaleForDpi(kThumbnailSide, Dpi()));
   SetSpin(*this, IDC_ALBUM_ROWS_SPIN, 1, 32);
   SetSpin(*this, IDC_ALBUM_COLS_SPIN, 1, 32);
   SetSpin(*this, IDC_ALBUM_GAP_SPIN, 0, 999);
@@ -171,7 +174,7 @@ void CZintPdfAlbumDialog::DrawPreview(const DRAWITEMSTRUCT& item) {
   RECT all{0, 0, size.cx, size.cy};
   UniqueBrush grey(CreateSolidBrush(kPreviewGrey));
   FillRect(memory.get(), &all, grey.get());
-  PreviewLayout layout = LayOutPreview(size, choice_);
+  PreviewLayout layout = LayOutPreview(size, choice_, WindowDpi(item.hwndItem));
   FillRect(memory.get(), &layout.page, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 
   std::vector<RECT> pictures;

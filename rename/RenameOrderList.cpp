@@ -5,9 +5,10 @@
 #include <string>
 
 #include "fileops/FileMachine.h"
+#include "ui/Dpi.h"
+#include "ui/ListColumn.h"
 
 namespace {
-constexpr int kColumnWidth = 260;
 constexpr int kMaxRowText = 260;
 
 struct Row {
@@ -55,11 +56,12 @@ HICON SmallIconFor(const std::wstring& path) {
 
 void RenameOrderList::Fill(HWND list, const PathList& paths) {
   LVCOLUMNW column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.cx = kColumnWidth;
+  column.mask = LVCF_TEXT;
   column.pszText = const_cast<wchar_t*>(L"File Name");
   ListView_InsertColumn(list, 0, &column);
-  images_.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, int(paths.size()), 8));
+  // The shell hands out small icons at the system's small-icon size for the DPI.
+  int iconSize = SmallIconSize(WindowDpi(list));
+  images_.reset(ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, int(paths.size()), 8));
   ListView_SetImageList(list, images_.get(), LVSIL_SMALL);
 
   rowPaths_ = paths;
@@ -76,6 +78,7 @@ void RenameOrderList::Fill(HWND list, const PathList& paths) {
     item.lParam = LPARAM(i);
     ListView_InsertItem(list, &item);
   }
+  FitOnlyColumn(list);
 }
 
 void RenameOrderList::MoveSelected(HWND list, int step) const {

@@ -12,7 +12,8 @@
 
 class RenameOrderList {
  public:
-  // One column "File Name" 260 pixels wide, a 16 x 16 image list, one row per path in the given order.
+  // One column "File Name" spanning the list, an image list of the system's small-icon size, one row per
+  // path in the given order.
   void Fill(HWND list, const PathList& paths);
   // Swaps the selected row with its neighbour above (step -1) or below (step +1); the moved row stays
   // selected and focused. Nothing happens without a selection or at the top or bottom.

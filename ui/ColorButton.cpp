@@ -8,6 +8,7 @@
 
 #include "atl/Handles.h"
 #include "atl/Module.h"
+#include "ui/Dpi.h"
 
 using namespace color_picker;
 
@@ -17,7 +18,7 @@ constexpr wchar_t kPopupClass[] = L"ColorPicker";
 constexpr wchar_t kDefaultText[] = L"Automatic";
 constexpr wchar_t kCustomText[] = L"More Colors...";
 constexpr UINT_PTR kButtonSubclassId = 0x434C52;  // any number unique among the button's subclasses
-constexpr int kArrowWidth = 12;                   // the drop-down arrow's part of the face
+constexpr int kArrowWidth = 12;                   // the drop-down arrow's part of the face, at 96 DPI
 
 // Custom colours of the system chooser, kept for the whole process as the chooser itself would.
 COLORREF g_customColors[16] = {
@@ -40,7 +41,7 @@ class PalettePopup {
   PalettePopup(HWND button, COLORREF color, COLORREF defaultColor)
       : button_(button),
         font_(reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0))),
-        layout_(TextHeight(button, font_)),
+        layout_(TextHeight(button, font_), WindowDpi(button)),
         color_(color),
         defaultColor_(defaultColor),
         current_(EntryForColor(color)) {}
@@ -239,9 +240,9 @@ class PalettePopup {
     // colour when it is none of the named ones), the text centred.
     bool showSwatch = entry == kDefaultEntry || current_ == kCustomEntry;
     if (showSwatch) {
-      int side = area.bottom - area.top - 2 * kSwatchMargin - 4;
-      RECT swatch{area.left + 2 * kSwatchMargin, area.top + kSwatchMargin + 2, area.left + 2 * kSwatchMargin + side,
-                  area.top + kSwatchMargin + 2 + side};
+      int inset = 2 * layout_.SwatchMargin();
+      int side = area.bottom - area.top - 2 * inset;
+      RECT swatch{area.left + inset, area.top + inset, area.left + inset + side, area.top + inset + side};
       FillSolid(dc, swatch, entry == kDefaultEntry ? defaultColor_ : color_);
       Frame(dc, swatch, COLOR_3DSHADOW);
     }
@@ -358,11 +359,15 @@ void CColorButton::Draw(const DRAWITEMSTRUCT& item) const {
     if (pressed) OffsetRect(&content, 1, 1);
   }
 
-  // The drop-down arrow on the right, apart from the colour by an etched line.
-  RECT arrow{content.right - kArrowWidth, content.top, content.right, content.bottom};
+  // The drop-down arrow on the right, apart from the colour by an etched line; its sizes and the
+  // swatch's spacing follow the window's DPI (the frame's edges are the system's own).
+  const int dpi = WindowDpi(button_);
+  auto px = [dpi](int pixels) { return ScaleForDpi(pixels, dpi); };
+  RECT arrow{content.right - px(kArrowWidth), content.top, content.right, content.bottom};
   int middleX = (arrow.left + arrow.right) / 2;
   int middleY = (arrow.top + arrow.bottom) / 2;
-  POINT triangle[] = {{middleX - 3, middleY - 1}, {middleX + 4, middleY - 1}, {middleX, middleY + 3}};
+  POINT triangle[] = {
+      {middleX - px(3), middleY - px(1)}, {middleX + px(4), middleY - px(1)}, {middleX, middleY + px(3)}};
   int arrowColor = disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT;
   HGDIOBJ oldBrush = SelectObject(dc, GetSysColorBrush(arrowColor));
   HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
@@ -372,7 +377,7 @@ void CColorButton::Draw(const DRAWITEMSTRUCT& item) const {
   RECT line{arrow.left - 2, content.top + 1, arrow.left, content.bottom - 1};
   DrawEdge(dc, &line, EDGE_ETCHED, BF_LEFT);
 
-  RECT swatch{content.left + 2, content.top + 2, arrow.left - 4, content.bottom - 2};
+  RECT swatch{content.left + px(2), content.top + px(2), arrow.left - px(4), content.bottom - px(2)};
   if (swatch.right > swatch.left && swatch.bottom > swatch.top) {
     if (!disabled) FillSolid(dc, swatch, ShownColor());
     Frame(dc, swatch, disabled ? COLOR_3DSHADOW : COLOR_3DDKSHADOW);

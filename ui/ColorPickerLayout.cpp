@@ -1,5 +1,7 @@
 #include "ui/ColorPickerLayout.h"
 
+#include "ui/Dpi.h"
+
 namespace color_picker {
 
 const NamedColor kPalette[kSwatchCount] = {
@@ -45,35 +47,34 @@ const NamedColor kPalette[kSwatchCount] = {
     {L"White", RGB(255, 255, 255)},
 };
 
-namespace {
-constexpr int kGridWidth = kColumns * kCellSize;
-constexpr int kGridHeight = kRows * kCellSize;
-}  // namespace
-
-Layout::Layout(int textHeight) : rowHeight_(textHeight + 8) {
-  size_ = {kPadding + kGridWidth + kPadding, kPadding + rowHeight_ + kPadding + kGridHeight + kPadding + rowHeight_ +
-                                                 kPadding};
+Layout::Layout(int textHeight, int dpi)
+    : margin_(ScaleForDpi(kSwatchMargin, dpi)),
+      cell_(ScaleForDpi(kSwatchSize, dpi) + 2 * margin_),
+      padding_(ScaleForDpi(kPadding, dpi)),
+      rowHeight_(textHeight + ScaleForDpi(kRowExtra, dpi)) {
+  size_ = {padding_ + kColumns * cell_ + padding_,
+           padding_ + rowHeight_ + padding_ + kRows * cell_ + padding_ + rowHeight_ + padding_};
 }
 
 RECT Layout::EntryRect(int entry) const {
-  const int gridTop = kPadding + rowHeight_ + kPadding;
+  const int gridTop = padding_ + rowHeight_ + padding_;
+  const int gridWidth = kColumns * cell_;
   if (entry >= 0 && entry < kSwatchCount) {
-    int left = kPadding + (entry % kColumns) * kCellSize;
-    int top = gridTop + (entry / kColumns) * kCellSize;
-    return {left, top, left + kCellSize, top + kCellSize};
+    int left = padding_ + (entry % kColumns) * cell_;
+    int top = gridTop + (entry / kColumns) * cell_;
+    return {left, top, left + cell_, top + cell_};
   }
-  if (entry == kDefaultEntry) return {kPadding, kPadding, kPadding + kGridWidth, kPadding + rowHeight_};
+  if (entry == kDefaultEntry) return {padding_, padding_, padding_ + gridWidth, padding_ + rowHeight_};
   if (entry == kCustomEntry) {
-    int top = gridTop + kGridHeight + kPadding;
-    return {kPadding, top, kPadding + kGridWidth, top + rowHeight_};
+    int top = gridTop + kRows * cell_ + padding_;
+    return {padding_, top, padding_ + gridWidth, top + rowHeight_};
   }
   return {0, 0, 0, 0};
 }
 
 RECT Layout::SwatchRect(int swatch) const {
   RECT cell = EntryRect(swatch);
-  return {cell.left + kSwatchMargin, cell.top + kSwatchMargin, cell.right - kSwatchMargin,
-          cell.bottom - kSwatchMargin};
+  return {cell.left + margin_, cell.top + margin_, cell.right - margin_, cell.bottom - margin_};
 }
 
 int Layout::HitTest(POINT point) const {

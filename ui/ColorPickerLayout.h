@@ -4,6 +4,8 @@
 // goes so that it stays on the button's monitor.
 #include <windows.h>
 
+#include "ui/Dpi.h"
+
 namespace color_picker {
 
 // The colour value that stands for the button's default colour ("Automatic").
@@ -19,10 +21,11 @@ constexpr int kRows = 5;
 constexpr int kSwatchCount = kColumns * kRows;
 extern const NamedColor kPalette[kSwatchCount];
 
+// Sizes in 96-DPI pixels; a layout takes them at its DPI.
 constexpr int kSwatchSize = 14;                         // the coloured square
 constexpr int kSwatchMargin = 2;                        // around it, inside its cell
-constexpr int kCellSize = kSwatchSize + 2 * kSwatchMargin;
 constexpr int kPadding = 4;                             // between the popup's edge and its entries
+constexpr int kRowExtra = 8;                            // a text row's height beyond the text's
 
 // The popup's entries: the swatches 0-39, then "Automatic" and "More Colors...".
 constexpr int kNoEntry = -1;
@@ -30,10 +33,11 @@ constexpr int kDefaultEntry = kSwatchCount;
 constexpr int kCustomEntry = kSwatchCount + 1;
 
 // Where the entries of a popup lie, in its client coordinates. The two text rows are textHeight + 8
-// pixels tall and span the swatches' width: "Automatic" above them, "More Colors..." below.
+// pixels tall and span the swatches' width: "Automatic" above them, "More Colors..." below. Every size
+// but the text's (already in the popup's font) is scaled to dpi.
 class Layout {
  public:
-  explicit Layout(int textHeight);
+  explicit Layout(int textHeight, int dpi = kDefaultDpi);
 
   SIZE Size() const { return size_; }
   // The entry's whole area: a swatch's cell, or a text row. Empty for kNoEntry.
@@ -42,10 +46,15 @@ class Layout {
   RECT SwatchRect(int swatch) const;
   // The entry under the point, or kNoEntry (a margin, or outside the popup).
   int HitTest(POINT point) const;
+  // The space between a swatch's cell and its square, at the layout's DPI.
+  int SwatchMargin() const { return margin_; }
 
  private:
-  SIZE size_;
+  int margin_;
+  int cell_;
+  int padding_;
   int rowHeight_;
+  SIZE size_;
 };
 
 // The entry the arrow key (VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN) moves to from `entry`; from kNoEntry any

@@ -2,20 +2,73 @@
 
 #include <commctrl.h>
 
-UniqueFont CreateHeadingFont() {
+#include "ui/Dpi.h"
+
+namespace {
+constexpr int kHeadingPixels = 12;
+}  // namespace
+
+LOGFONTW HeadingLogFont(int dpi) {
   LOGFONTW font{};
-  font.lfHeight = -12;
+  font.lfHeight = -ScaleForDpi(kHeadingPixels, dpi);
   font.lfWeight = FW_BOLD;
-  font.lfCharSet = OEM_CHARSET;
+  font.lfCharSet = DEFAULT_CHARSET;
   lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
+  return font;
+}
+
+UniqueFont CreateHeadingFont(int dpi) {
+  LOGFONTW font = HeadingLogFont(dpi);
   return UniqueFont(CreateFontIndirectW(&font));
+}
+
+RECT BannerRect(int windowWidth, int height, int dpi) {
+  int overhang = ScaleForDpi(kBannerOverhang, dpi);
+  return {-overhang, -overhang, windowWidth + overhang, height - overhang};
+}
+
+void PlaceBanner(HWND dialog, int windowWidth, int height, int dpi, int bannerId) {
+  RECT banner = BannerRect(windowWidth, height, dpi);
+  SetWindowPos(GetDlgItem(dialog, bannerId), nullptr, banner.left, banner.top, banner.right - banner.left,
+               banner.bottom - banner.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PlaceBanner(HWND dialog, int height, int bannerId) {
   RECT window;
   GetWindowRect(dialog, &window);
-  SetWindowPos(GetDlgItem(dialog, bannerId), nullptr, -5, -5, window.right - window.left + 10, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceBanner(dialog, window.right - window.left, height, WindowDpi(dialog), bannerId);
+}
+
+UniqueBitmap BitmapForDpi(HBITMAP bitmap, int dpi) {
+  BITMAP source{};
+  if (!bitmap || dpi <= 0 || dpi == kDefaultDpi || !GetObjectW(bitmap, sizeof source, &source)) return {};
+  int width = ScaleForDpi(source.bmWidth, dpi), height = ScaleForDpi(abs(source.bmHeight), dpi);
+  if (width <= 0 || height <= 0) return {};
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  UniqueBitmap scaled(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!scaled) return {};
+
+  HDC screen = GetDC(nullptr);
+  UniqueWindowDc from(CreateCompatibleDC(screen)), to(CreateCompatibleDC(screen));
+  ReleaseDC(nullptr, screen);
+  if (!from || !to) return {};
+  HGDIOBJ oldFrom = SelectObject(from.get(), bitmap);
+  HGDIOBJ oldTo = SelectObject(to.get(), scaled.get());
+  SetStretchBltMode(to.get(), HALFTONE);
+  SetBrushOrgEx(to.get(), 0, 0, nullptr);
+  BOOL drawn = StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, source.bmWidth, abs(source.bmHeight),
+                          SRCCOPY);
+  SelectObject(to.get(), oldTo);
+  SelectObject(from.get(), oldFrom);
+  if (!drawn) return {};
+  return scaled;
 }
 
 void SetDialogIcons(HWND dialog, HICON icon) {

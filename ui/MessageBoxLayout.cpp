@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "resource.h"
+#include "ui/Dpi.h"
 
 namespace message_box {
 
@@ -46,6 +47,16 @@ int CountLines(std::wstring_view text) {
   return lines;
 }
 
-int Growth(int lines) { return std::max(0, lines - kPlainLines) * kLinePixels; }
+int Width(int dpi) { return ScaleForDpi(kWidth, dpi); }
+
+int Growth(int lines, int dpi) { return std::max(0, lines - kPlainLines) * ScaleForDpi(kLinePixels, dpi); }
+
+int BannerHeight(int growth, int dpi) { return ScaleForDpi(kBannerHeight, dpi) + growth; }
+
+RECT ButtonRect(int slot, int clientWidth, int clientHeight, int dpi) {
+  int left = clientWidth - (slot + 1) * ScaleForDpi(kButtonPitch, dpi);
+  int top = clientHeight - ScaleForDpi(kButtonBottom, dpi);
+  return {left, top, left + ScaleForDpi(kButtonWidth, dpi), top + ScaleForDpi(kButtonHeight, dpi)};
+}
 
 }  // namespace message_box

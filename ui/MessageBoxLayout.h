@@ -8,6 +8,7 @@
 
 namespace message_box {
 
+// Pixel sizes at 96 DPI; the functions below give them at the window's DPI.
 constexpr int kWidth = 460;            // window width in pixels
 constexpr int kBannerHeight = 90;      // before growth
 constexpr int kLinePixels = 13;        // growth per line beyond kPlainLines
@@ -32,7 +33,14 @@ Buttons ButtonsFor(UINT type);
 int SymbolFor(UINT type);
 // 1, plus one per line feed, plus one each time a line reaches its 51st character.
 int CountLines(std::wstring_view text);
-// Pixels the window, text and banner grow by.
-int Growth(int lines);
+
+// The window's width at dpi.
+int Width(int dpi);
+// Pixels the window, text and banner grow by at dpi: 13 (scaled) for each line beyond three.
+int Growth(int lines, int dpi);
+// The banner's height at dpi for a box grown by growth pixels.
+int BannerHeight(int growth, int dpi);
+// The button of slot k (0 the rightmost) in a client area clientWidth x clientHeight pixels at dpi.
+RECT ButtonRect(int slot, int clientWidth, int clientHeight, int dpi);
 
 }  // namespace message_box

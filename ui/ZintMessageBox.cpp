@@ -23,7 +23,7 @@ void CZintMessageBox::InstallAsPromptHook() { SetPromptHook(&CZintMessageBox::Sh
 BOOL CZintMessageBox::OnInitDialog(LPARAM) {
   symbol_.reset(static_cast<HBITMAP>(
       LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(SymbolFor(type_)), IMAGE_BITMAP, 0, 0, 0)));
-  SendItem(IDC_SYMBOL, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(symbol_.get()));
+  SetBannerPicture(symbol_.get());
   SetItemText(IDC_HEADING, text_);
   SetWindowTextW(Handle(), caption_.c_str());
   LayOut();
@@ -40,15 +40,17 @@ BOOL CZintMessageBox::OnInitDialog(LPARAM) {
 
 void CZintMessageBox::LayOut() {
   HWND window = Handle();
+  int dpi = Dpi();
+  int width = Width(dpi);
   RECT frame;
   GetWindowRect(window, &frame);
-  int growth = Growth(CountLines(text_));
+  int growth = Growth(CountLines(text_), dpi);
 
   // The text control takes the width the wider window gives it, and grows with the lines.
   HWND text = Item(IDC_HEADING);
   RECT textRect = ControlRect(text);
   int oldWidth = frame.right - frame.left;
-  int textWidth = int(textRect.right - textRect.left) + (kWidth - oldWidth);
+  int textWidth = int(textRect.right - textRect.left) + (width - oldWidth);
   int textHeight = int(textRect.bottom - textRect.top) + growth;
 
   // Should the words wrap sooner than the count assumes, grow further rather than cut the text off.
@@ -64,10 +66,10 @@ void CZintMessageBox::LayOut() {
   }
 
   int centre = (frame.left + frame.right) / 2;
-  SetWindowPos(window, nullptr, centre - kWidth / 2, frame.top, kWidth, int(frame.bottom - frame.top) + growth,
+  SetWindowPos(window, nullptr, centre - width / 2, frame.top, width, int(frame.bottom - frame.top) + growth,
                SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowPos(text, nullptr, 0, 0, textWidth, textHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  PlaceBanner(window, kBannerHeight + growth);
+  PlaceBanner(window, BannerHeight(growth, dpi));
 
   RECT client;
   GetClientRect(window, &client);
@@ -78,9 +80,9 @@ void CZintMessageBox::LayOut() {
       DestroyWindow(Item(id));
       continue;
     }
-    int k = int(slot - kept.begin());
-    SetWindowPos(Item(id), nullptr, client.right - (k + 1) * kButtonPitch, client.bottom - kButtonBottom, kButtonWidth,
-                 kButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT place = ButtonRect(int(slot - kept.begin()), client.right, client.bottom, dpi);
+    SetWindowPos(Item(id), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

@@ -35,6 +35,7 @@ class CUpdateWindow : public CZintBaseDialog<CUpdateWindow> {
   enum { IDD = IDD_UPDATE };
   static constexpr int kBannerId = IDC_UPDATE_BANNER;
   static constexpr int kHeadingId = IDC_UPDATE_TEXT;
+  static constexpr int kSymbolId = IDC_UPDATE_SYMBOL;
 
   static constexpr UINT kNewVersionFound = WM_APP + 1;
   static constexpr UINT kNoNewVersion = WM_APP + 2;

@@ -4,6 +4,7 @@
 
 #include "atl/Module.h"
 #include "base/ParentFolder.h"
+#include "ui/Dpi.h"
 
 namespace {
 
@@ -32,5 +33,8 @@ void ShowHelpContents(HWND owner) {
   RECT screen{};
   GetWindowRect(GetDesktopWindow(), &screen);
   int width = screen.right - screen.left, height = screen.bottom - screen.top;
-  MoveWindow(window, width / 2 - 400, height / 2 - 300, 800, 600, TRUE);
+  // 800 x 600 at 96 DPI, as large to the eye at any scale.
+  int dpi = WindowDpi(window);
+  int helpWidth = ScaleForDpi(800, dpi), helpHeight = ScaleForDpi(600, dpi);
+  MoveWindow(window, width / 2 - helpWidth / 2, height / 2 - helpHeight / 2, helpWidth, helpHeight, TRUE);
 }

@@ -4,11 +4,14 @@
 
 #include "base/Prompt.h"
 #include "shellext/dialogs/DialogIcon.h"
+#include "shellext/menu/CommandCatalog.h"
+#include "shellext/menu/IconCache.h"
+#include "ui/Dpi.h"
+#include "ui/ListColumn.h"
 #include "ui/ZintMessageBox.h"
 
 namespace {
 
-constexpr int kColumnWidth = 230;
 constexpr size_t kMaxRowText = 255;
 constexpr wchar_t kListFull[] =
     L"The favorites menu is full. Remove some items from it before adding more.";
@@ -30,9 +33,11 @@ CZintFavoriteDialog::CZintFavoriteDialog() : CZintBaseDialog(CommandResourceIcon
 BOOL CZintFavoriteDialog::OnInitDialog(LPARAM) {
   ShowHeaderIcon(Handle(), Icon());
   // One image list for both views (they share it, LVS_SHAREIMAGELISTS); the dialog object owns it.
-  images_.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 8));
+  // The rows' icons at the system's small-icon size for the window's DPI.
+  int iconSize = SmallIconSize(WindowDpi(Handle()));
+  images_.reset(ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 0, 8));
   for (CommandId id = 0; id < kCommandCount; ++id) {
-    HICON icon = table_.CommandIcon(id);
+    HICON icon = icon_cache::Icon(CommandIconSlot(id), iconSize);
     int index = icon ? ImageList_AddIcon(images_.get(), icon) : -1;
     if (index >= 0) imageOfCommand_[id] = index;
   }
@@ -46,9 +51,7 @@ BOOL CZintFavoriteDialog::OnInitDialog(LPARAM) {
 void CZintFavoriteDialog::PrepareList(int id) {
   HWND list = Item(id);
   LVCOLUMNW column{};
-  column.mask = LVCF_WIDTH;
-  column.cx = kColumnWidth;
-  ListView_InsertColumn(list, 0, &column);
+  ListView_InsertColumn(list, 0, &column);  // sized to the list as rows are shown
   ListView_SetImageList(list, images_.get(), LVSIL_SMALL);
 }
 
@@ -81,6 +84,7 @@ void CZintFavoriteDialog::ShowRows(int id, const FavoriteRows& rows) {
     ListView_EnsureVisible(list, std::min(top, int(rows.size()) - 1), FALSE);
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  FitOnlyColumn(list);
   InvalidateRect(list, nullptr, TRUE);
 }
 

@@ -3,11 +3,8 @@
 // the unthemed menu, whose entries carry their icon as item data (HBMMENU_CALLBACK).
 #include <windows.h>
 
-// The DPI the window is shown at (per monitor where the platform tells); the screen's for none.
-UINT WindowDpi(HWND window);
-
-// The system's small-icon size at that DPI: 16 at 96 DPI.
-int SmallIconSize(UINT dpi);
+// WindowDpi, the DPI the menu's window is shown at, and SmallIconSize, the icons' size at that DPI.
+#include "ui/Dpi.h"
 
 // WM_MEASUREITEM of an entry's bitmap area: the icon's size less 11 wide, plus 4 high (5 x 20 for 16).
 // False for anything but a menu item.

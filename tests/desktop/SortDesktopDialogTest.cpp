@@ -8,6 +8,7 @@
 #include "desktop/WallpaperPainter.h"
 #include "desktop/ZintSortDesktopDialog.h"
 #include "support/DialogProbe.h"
+#include "support/Scale.h"
 #include "support/Screenshot.h"
 #include "support/WindowDriver.h"
 #include "tools/explorer/ScreenCapture.h"
@@ -96,7 +97,8 @@ TEST(SortDesktopDialog, OpensOnTheRecordAndOkWritesTheControlsBack) {
     EXPECT_EQ(Text(window, IDC_HEADING), L"Sort Desktop");
     EXPECT_EQ(Text(window, IDC_SORT_GROUP_OPACITY_TEXT), L"58%");
     EXPECT_EQ(Text(window, IDC_SORT_BORDER_OPACITY_TEXT), L"39%");
-    EXPECT_EQ(Text(window, IDC_SORT_FONT_TEXT), L"Times new Roman, 18pt");
+    // The record's 24-pixel font, in the points the font chooser shows for it at the screen's scale.
+    EXPECT_EQ(Text(window, IDC_SORT_FONT_TEXT), ScreenDpi() == 144 ? L"Times new Roman, 12pt" : L"Times new Roman, 18pt");
     EXPECT_FALSE(Checked(window, IDC_SORT_USE_WALLPAPER));
     EXPECT_TRUE(Enabled(window, IDC_SORT_BACKGROUND1));
     Slide(window, IDC_SORT_GROUP_OPACITY, 20);
@@ -178,7 +180,7 @@ TEST(SortDesktopDialog, AChosenFontStaysInTheRecordEvenWhenTheDialogIsCancelled)
     Click(window, IDCANCEL);
   });
   EXPECT_EQ(record.textColor, 0xFFFF0000u);
-  EXPECT_EQ(label, FontLabelText(record.font, 96));
+  EXPECT_EQ(label, FontLabelText(record.font, ScreenDpi()));
 }
 
 TEST(Screenshots, SortDesktopDialogAndGeneratedWallpaper) {

@@ -17,6 +17,7 @@
 #include "support/DialogProbe.h"
 #include "support/PdfFacts.h"
 #include "support/Pictures.h"
+#include "support/Scale.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
 #include "support/WindowDriver.h"
@@ -91,21 +92,27 @@ TEST(AlbumOrder, RandomAlphabetAndCreationDate) {
 }
 
 TEST(AlbumPreviewLayout, PageCellsMarginAndGapInPixels) {
-  AlbumChoice choice;  // 2 x 2, gap 56 (4 pixels), margin 28 (4 pixels)
-  PreviewLayout portrait = LayOutPreview({220, 260}, choice);
-  EXPECT_TRUE(Same(portrait.page, {10, 10, 210, 250}));
-  ASSERT_EQ(portrait.cells.size(), 4u);
-  // Cells 200 / 2 - 6 = 94 wide and 240 / 2 - 6 = 114 tall, 4 pixels in and 4 apart.
-  EXPECT_TRUE(Same(portrait.cells[0], {14, 14, 108, 128}));
-  EXPECT_TRUE(Same(portrait.cells[1], {112, 14, 206, 128}));
-  EXPECT_TRUE(Same(portrait.cells[3], {112, 132, 206, 246}));
+  // At 150 % the preview area is half as large again, and so is everything in it: the same picture.
+  for (int dpi : {96, 144}) {
+    SCOPED_TRACE(dpi);
+    auto at = [dpi](RECT r) { return RECT{r.left * dpi / 96, r.top * dpi / 96, r.right * dpi / 96, r.bottom * dpi / 96}; };
+    const SIZE area{220 * dpi / 96, 260 * dpi / 96};
+    AlbumChoice choice;  // 2 x 2, gap 56 (4 pixels), margin 28 (4 pixels)
+    PreviewLayout portrait = LayOutPreview(area, choice, dpi);
+    EXPECT_TRUE(Same(portrait.page, at({10, 10, 210, 250})));
+    ASSERT_EQ(portrait.cells.size(), 4u);
+    // Cells 200 / 2 - 6 = 94 wide and 240 / 2 - 6 = 114 tall, 4 pixels in and 4 apart.
+    EXPECT_TRUE(Same(portrait.cells[0], at({14, 14, 108, 128})));
+    EXPECT_TRUE(Same(portrait.cells[1], at({112, 14, 206, 128})));
+    EXPECT_TRUE(Same(portrait.cells[3], at({112, 132, 206, 246})));
 
-  choice.landscape = true;
-  choice.rows = 1;
-  choice.cols = 3;
-  PreviewLayout landscape = LayOutPreview({220, 260}, choice);
-  EXPECT_TRUE(Same(landscape.page, {10, 70, 210, 190}));
-  EXPECT_EQ(landscape.cells.size(), 3u);
+    choice.landscape = true;
+    choice.rows = 1;
+    choice.cols = 3;
+    PreviewLayout landscape = LayOutPreview(area, choice, dpi);
+    EXPECT_TRUE(Same(landscape.page, at({10, 70, 210, 190})));
+    EXPECT_EQ(landscape.cells.size(), 3u);
+  }
 
   RECT fitted = FitInCell({0, 0, 100, 100}, {200, 100});
   EXPECT_TRUE(Same(fitted, {0, 25, 100, 75}));
@@ -147,7 +154,7 @@ TEST(AlbumDialog, OpensWithTheDefaultsAndThePreviewShowsThumbnails) {
     EXPECT_EQ(dialog.WorkingList(), (PathList{pictures[2], pictures[1], pictures[0]}));
     ASSERT_TRUE(dialog.Thumbnails()->WaitIdle(10000));
     // Blue, green and red in the first three cells; the fourth stays white; grey around the page.
-    PreviewLayout layout = LayOutPreview(PreviewSize(w), dialog.Choice());
+    PreviewLayout layout = LayOutPreview(PreviewSize(w), dialog.Choice(), ScreenDpi());
     EXPECT_TRUE(Near(PreviewArgb(w, Centre(layout.cells[0])), kBlue));
     EXPECT_TRUE(Near(PreviewArgb(w, Centre(layout.cells[1])), kGreen));
     EXPECT_TRUE(Near(PreviewArgb(w, Centre(layout.cells[2])), kRed));
@@ -156,7 +163,7 @@ TEST(AlbumDialog, OpensWithTheDefaultsAndThePreviewShowsThumbnails) {
 
     // One column: the second picture moves below the first.
     SetText(w, IDC_ALBUM_COLS, L"1");
-    layout = LayOutPreview(PreviewSize(w), dialog.Choice());
+    layout = LayOutPreview(PreviewSize(w), dialog.Choice(), ScreenDpi());
     ASSERT_EQ(layout.cells.size(), 2u);
     EXPECT_TRUE(Near(PreviewArgb(w, Centre(layout.cells[1])), kGreen));
     // A zero is no number of columns: the preview keeps the last one.

@@ -15,6 +15,7 @@
 #include "resource.h"
 #include "support/DialogProbe.h"
 #include "support/Pictures.h"
+#include "support/Scale.h"
 #include "support/Screenshot.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestSupport.h"
@@ -52,7 +53,8 @@ TEST(LogoDialog, AFirstUseShowsTheDefaultsAndTheSwitchesFollow) {
     EXPECT_TRUE(Checked(w, IDC_LOGO_ADD_BORDER));
     EXPECT_FALSE(Checked(w, IDC_OUTPUT_SEPARATE));
     for (int id : {IDC_LOGO_IMAGE_PATH, IDC_LOGO_TEXT, IDC_OUTPUT_FOLDER}) EXPECT_EQ(Text(w, id), L"") << id;
-    EXPECT_EQ(Text(w, IDC_LOGO_FONT_TEXT), L"Times new Roman, 18pt");
+    // The logo's 24-pixel font, in the points the font chooser shows for it at the screen's scale.
+    EXPECT_EQ(Text(w, IDC_LOGO_FONT_TEXT), ScreenDpi() == 144 ? L"Times new Roman, 12pt" : L"Times new Roman, 18pt");
     EXPECT_EQ(ButtonFace(w), RGB(0xFF, 0x45, 0x00));
 
     EXPECT_FALSE(Enabled(w, IDC_LOGO_IMAGE_PATH));

@@ -203,6 +203,34 @@ struct Handover {
 };
 Handover g_handover;
 
+// The order list's column spans the list; a name longer than the list is wide widens the column and the
+// list scrolls sideways, so the name is never cut.
+TEST(RenameDialogs, OrderListColumnSpansTheListAndWidensForALongName) {
+  TempDir dir;
+  PathList shortNames = MakeFiles(dir, {L"a.txt", L"Holiday notes.txt"});
+  std::wstring longName = std::wstring(120, L'x') + L".txt";
+  PathList withLong = MakeFiles(dir, {L"b.txt", longName});
+  for (const PathList* files : {&shortNames, &withLong}) {
+    CZintRenameAutoAlphaDialog dialog(*files);
+    ColumnFit fit;
+    int iconWidth = 0;
+    DriveModal(dialog, L"Brivane - Rename - Alphabetize", [&](HWND window) {
+      fit = ReadColumnFit(window, IDC_RENAME_ORDER);
+      int cx = 0, cy = 0;
+      ImageList_GetIconSize(ListView_GetImageList(GetDlgItem(window, IDC_RENAME_ORDER), LVSIL_SMALL), &cx, &cy);
+      iconWidth = cx;
+      Click(window, IDCANCEL);
+    });
+    EXPECT_EQ(iconWidth, GetSystemMetrics(SM_CXSMICON));
+    if (files == &shortNames) {
+      EXPECT_EQ(fit.column, fit.client);
+    } else {
+      EXPECT_GT(fit.column, fit.client);
+      EXPECT_GE(fit.column, fit.widestText + iconWidth);
+    }
+  }
+}
+
 int AnswerYesAndLook(HWND owner, const wchar_t*, const wchar_t* caption, UINT) {
   ++g_handover.questions;
   g_handover.ownerIsProgressWindow = WindowText(owner) == L"Brivane - Working...";

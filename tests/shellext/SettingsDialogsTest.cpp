@@ -16,6 +16,7 @@
 #include "shellext/settings/RecentPaths.h"
 #include "shellext/settings/SettingsRegistry.h"
 #include "shellext/settings/UpdaterLauncher.h"
+#include "support/DialogProbe.h"
 #include "support/Screenshot.h"
 #include "support/SettingsSandbox.h"
 #include "support/WindowDriver.h"
@@ -51,8 +52,6 @@ class Dialogs : public ::testing::Test {
 void Press(HWND dialog, int id) {
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
-
-bool Checked(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 std::wstring SelectedInterval(HWND dialog) {
   HWND list = GetDlgItem(dialog, IDC_SETTINGS_UPDATE_INTERVAL);
@@ -330,6 +329,40 @@ TEST_F(Dialogs, FavoritesCancelSavesNothing) {
   CZintFavoriteDialog dialog;
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_EQ(GetValue(reg::kFavoritesItems), before);
+}
+
+// The columns span their lists at any DPI, also when rows moving across bring or take away a list's
+// vertical scroll bar.
+TEST_F(Dialogs, FavoritesColumnsFillTheirListsAsRowsComeAndGo) {
+  SaveFavorites({5, 0, 18});
+  ColumnFit available, chosen, availableAfter, chosenAfter;
+  int iconWidth = 0, iconHeight = 0;
+  WindowDriver driver(L"Brivane - Manage Favorites", [&](HWND dialog) {
+    ImageList_GetIconSize(ListView_GetImageList(GetDlgItem(dialog, IDC_FAVORITES_CHOSEN), LVSIL_SMALL), &iconWidth,
+                          &iconHeight);
+    available = ReadColumnFit(dialog, IDC_FAVORITES_AVAILABLE);
+    chosen = ReadColumnFit(dialog, IDC_FAVORITES_CHOSEN);
+    HWND list = GetDlgItem(dialog, IDC_FAVORITES_AVAILABLE);
+    int count = ListView_GetItemCount(list);
+    for (int row = 1; row < count - 2; ++row) ListView_SetItemState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+    Press(dialog, IDC_FAVORITES_ADD);
+    availableAfter = ReadColumnFit(dialog, IDC_FAVORITES_AVAILABLE);
+    chosenAfter = ReadColumnFit(dialog, IDC_FAVORITES_CHOSEN);
+    Click(dialog, IDCANCEL);
+  });
+  CZintFavoriteDialog dialog;
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  ASSERT_TRUE(driver.found());
+  for (const ColumnFit* fit : {&available, &chosen, &availableAfter, &chosenAfter}) {
+    EXPECT_EQ(fit->column, fit->client);
+    EXPECT_LT(fit->widestText, fit->column);
+  }
+  // The chosen list gained a scroll bar and the available one lost its own.
+  EXPECT_LT(chosenAfter.client, chosen.client);
+  EXPECT_GT(availableAfter.client, available.client);
+  // The rows' icons are the system's small icons at the program's DPI (24 pixels at 150 %).
+  EXPECT_EQ(iconWidth, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(iconHeight, GetSystemMetrics(SM_CYSMICON));
 }
 
 TEST_F(Dialogs, FavoritesRefuseARowThatWouldNotFitTheStoredValue) {

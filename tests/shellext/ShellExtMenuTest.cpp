@@ -119,13 +119,15 @@ TEST_F(ShellExtMenuTest, WithoutThemesIconsAreCallbacksDrawnFromTheItemData) {
     EXPECT_EQ(item.info.hbmpItem, nullptr) << Narrow(item.text);
   }
 
-  // Measured 5 x 20; drawn at (2, 2) from the item data.
+  // Measured 5 x 20 at 96 DPI (13 x 28 at 144, for 24-pixel icons); drawn at (2, 2) from the item data.
+  const int icon = GetSystemMetrics(SM_CXSMICON);
+  EXPECT_EQ(table.MenuIconSize(), icon);
   MEASUREITEMSTRUCT measure{ODT_MENU, 0, copy.info.wID, 0, 0, copy.info.dwItemData};
   LRESULT result = 0;
   EXPECT_EQ(object_->HandleMenuMsg2(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure), &result), S_OK);
   EXPECT_EQ(result, 1);
-  EXPECT_EQ(measure.itemWidth, 5u);
-  EXPECT_EQ(measure.itemHeight, 20u);
+  EXPECT_EQ(measure.itemWidth, UINT(icon - 11));
+  EXPECT_EQ(measure.itemHeight, UINT(icon + 4));
 
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB};
@@ -142,7 +144,8 @@ TEST_F(ShellExtMenuTest, WithoutThemesIconsAreCallbacksDrawnFromTheItemData) {
   int changedInside = 0, changedOutside = 0;
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x)
-      if (pixels[y * 32 + x] != 0x00FF00FFu) ++((x >= 2 && x < 18 && y >= 2 && y < 18) ? changedInside : changedOutside);
+      if (pixels[y * 32 + x] != 0x00FF00FFu)
+        ++((x >= 2 && x < 2 + icon && y >= 2 && y < 2 + icon) ? changedInside : changedOutside);
   EXPECT_GT(changedInside, 16);
   EXPECT_EQ(changedOutside, 0);
 

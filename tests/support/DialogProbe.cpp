@@ -49,3 +49,17 @@ std::vector<std::wstring> ComboEntries(HWND dialog, int id) {
   }
   return entries;
 }
+
+ColumnFit ReadColumnFit(HWND dialog, int id) {
+  HWND list = GetDlgItem(dialog, id);
+  ColumnFit fit;
+  fit.column = ListView_GetColumnWidth(list, 0);
+  RECT client{};
+  GetClientRect(list, &client);
+  fit.client = client.right - client.left;
+  for (const std::wstring& row : ListRows(dialog, id)) {
+    int width = ListView_GetStringWidth(list, row.c_str());
+    if (width > fit.widestText) fit.widestText = width;
+  }
+  return fit;
+}

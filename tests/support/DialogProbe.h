@@ -17,3 +17,12 @@ int SelectedListRow(HWND dialog, int id);
 void SelectListRow(HWND dialog, int id, int row);
 // The combo box's entries.
 std::vector<std::wstring> ComboEntries(HWND dialog, int id);
+
+// How the one column of a report list sits in the list: its width, the list's client width, and the
+// width the widest row's text takes in the list's font.
+struct ColumnFit {
+  int column = 0;
+  int client = 0;
+  int widestText = 0;
+};
+ColumnFit ReadColumnFit(HWND dialog, int id);

@@ -7,8 +7,12 @@
 bool SaveWindowPng(HWND window, const std::wstring& path) {
   if (!IsWindow(window)) return false;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  // A window of another thread paints when its thread gets to it.
+  // A window of another thread paints when its thread gets to it, and Wine hands the picture to the
+  // display from that thread's message loop: wait until the loop has come round, on a busy machine too.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
   Sleep(300);
+  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
   RECT area;
   GetWindowRect(window, &area);
 

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/Scale.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
 #include "tools/explorer/ScreenCapture.h"
@@ -82,6 +83,42 @@ TEST(ColorPaletteLayout, SwatchesInEightColumnsBetweenTheTwoTextRows) {
   EXPECT_EQ(layout.HitTest({1, 1}), kNoEntry);
   EXPECT_EQ(layout.HitTest({-5, 40}), kNoEntry);
   EXPECT_EQ(layout.HitTest({layout.Size().cx + 3, 40}), kNoEntry);
+}
+
+// At 150 % and 200 % the squares, their spacing and the rows' room around the text grow with the DPI
+// (the text height is already the font's at that DPI); at 96 DPI the sizes above hold.
+TEST(ColorPaletteLayout, SizesFollowTheDpi) {
+  struct Row {
+    int dpi, textHeight;
+    SIZE popup;
+    int cell, square, margin, rowHeight;
+  };
+  const Row rows[] = {
+      {96, 13, {152, 148}, 18, 14, 2, 21},
+      {144, 20, {228, 223}, 27, 21, 3, 32},
+      {192, 26, {304, 296}, 36, 28, 4, 42},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.dpi);
+    Layout layout(row.textHeight, row.dpi);
+    EXPECT_EQ(layout.Size().cx, row.popup.cx);
+    EXPECT_EQ(layout.Size().cy, row.popup.cy);
+    RECT first = layout.EntryRect(0), ninth = layout.EntryRect(9), square = layout.SwatchRect(9);
+    EXPECT_EQ(ninth.left - first.left, row.cell);
+    EXPECT_EQ(ninth.top - first.top, row.cell);
+    EXPECT_EQ(square.right - square.left, row.square);
+    EXPECT_EQ(square.left - ninth.left, row.margin);
+    EXPECT_EQ(layout.SwatchMargin(), row.margin);
+    RECT automatic = layout.EntryRect(kDefaultEntry), more = layout.EntryRect(kCustomEntry);
+    EXPECT_EQ(automatic.bottom - automatic.top, row.rowHeight);
+    EXPECT_EQ(more.bottom - more.top, row.rowHeight);
+    // The last row ends the padding away from the bottom edge, as the first starts from the top.
+    EXPECT_EQ(layout.Size().cy - more.bottom, automatic.top);
+    for (int entry = 0; entry <= kCustomEntry; ++entry) {
+      RECT area = layout.EntryRect(entry);
+      EXPECT_EQ(layout.HitTest({(area.left + area.right) / 2, (area.top + area.bottom) / 2}), entry) << entry;
+    }
+  }
 }
 
 TEST(ColorPaletteLayout, TheArrowKeysWalkRowsAndWrapAtTheEnds) {
@@ -198,12 +235,13 @@ class ColorButtonWindow : public ::testing::Test {
     return nullptr;
   }
 
-  // The popup's layout, from its height: two text rows of textHeight + 8 around the fixed grid.
+  // The popup's layout at the program's DPI, from its height: the text height whose layout is as tall.
   static Layout LayoutOf(HWND popup) {
     RECT client;
     GetClientRect(popup, &client);
-    int textHeight = (client.bottom - (4 + 4 + 5 * 18 + 4 + 4) - 16) / 2;
-    Layout layout(textHeight);
+    int textHeight = 1;
+    while (textHeight < 200 && Layout(textHeight, ScreenDpi()).Size().cy < client.bottom) ++textHeight;
+    Layout layout(textHeight, ScreenDpi());
     EXPECT_EQ(layout.Size().cy, client.bottom);
     EXPECT_EQ(layout.Size().cx, client.right);
     return layout;

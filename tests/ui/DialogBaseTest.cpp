@@ -1,8 +1,9 @@
 // The dialog stand-in and the shared base: finding the object again, modeless keyboard navigation,
-// the banner and the heading font.
+// the banner, the heading font and the banner picture at the DPI the program runs at.
 #include <gtest/gtest.h>
 
 #include "resource.h"
+#include "support/Scale.h"
 #include "support/WindowDriver.h"
 #include "ui/ModelessDialogs.h"
 #include "ui/ZintErrorDialog.h"
@@ -20,6 +21,16 @@ void PumpFor(DWORD ms) {
     }
     Sleep(10);
   }
+}
+
+TEXTMETRICW Metrics(HFONT font) {
+  TEXTMETRICW metrics{};
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font);
+  GetTextMetricsW(screen, &metrics);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return metrics;
 }
 
 void PostKey(HWND target, UINT key) {
@@ -69,35 +80,45 @@ TEST(DialogBase, FromHandleKnowsOnlyItsOwnWindows) {
   DestroyWindow(plain);
 }
 
-TEST(DialogBase, BannerHeadingFontAndIcon) {
+TEST(DialogBase, BannerHeadingFontAndIconFollowTheDpi) {
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PRODUCT));
   ASSERT_NE(icon, nullptr);
   CZintErrorDialog dialog(L"Brivane - Split Operation Error", L"Not enough room on the disk.");
   dialog.SetIcon(icon);
   EXPECT_NE(dialog.Icon(), icon);  // a duplicate of its own
-  LOGFONTW font{};
-  GetObjectW(dialog.HeadingFont(), sizeof(font), &font);
-  EXPECT_STREQ(font.lfFaceName, L"Tahoma");
-  EXPECT_EQ(font.lfHeight, -12);
-  EXPECT_EQ(font.lfWeight, 700);
-  EXPECT_EQ(font.lfCharSet, 255);
 
-  RECT banner{}, window{};
+  RECT banner{}, window{}, symbol{};
   HFONT headingFont = nullptr;
+  LOGFONTW font{};
+  TEXTMETRICW heading{}, body{};
   HICON bigIcon = nullptr;
   WindowDriver driver(L"Brivane - Split Operation Error", [&](HWND shown) {
     banner = ChildRect(shown, IDC_BANNER);
+    symbol = ChildRect(shown, IDC_SYMBOL);
     GetWindowRect(shown, &window);
     headingFont = reinterpret_cast<HFONT>(SendDlgItemMessageW(shown, IDC_HEADING, WM_GETFONT, 0, 0));
+    GetObjectW(headingFont, sizeof(font), &font);
+    heading = Metrics(headingFont);
+    body = Metrics(reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0)));
     bigIcon = reinterpret_cast<HICON>(SendMessageW(shown, WM_GETICON, ICON_BIG, 0));
     Click(shown, IDOK);
   });
   EXPECT_EQ(dialog.DoModal(nullptr), IDOK);
   driver.join();
-  EXPECT_EQ(banner.left, -5);
-  EXPECT_EQ(banner.top, -5);
-  EXPECT_EQ(banner.right - banner.left, window.right - window.left + 10);
-  EXPECT_EQ(banner.bottom - banner.top, 60);
+  EXPECT_EQ(banner.left, -Px(5));
+  EXPECT_EQ(banner.top, -Px(5));
+  EXPECT_EQ(banner.right - banner.left, window.right - window.left + 2 * Px(5));
+  EXPECT_EQ(banner.bottom - banner.top, Px(60));
+  // The error symbol, 32 pixels at 96 DPI, lies inside the banner.
+  EXPECT_EQ(symbol.right - symbol.left, Px(32));
+  EXPECT_LT(symbol.bottom, banner.bottom);
+
   EXPECT_EQ(headingFont, dialog.HeadingFont());
+  EXPECT_STREQ(font.lfFaceName, L"Tahoma");
+  EXPECT_EQ(font.lfHeight, -Px(12));
+  EXPECT_EQ(font.lfWeight, 700);
+  EXPECT_EQ(font.lfCharSet, DEFAULT_CHARSET);
+  // The heading is larger than the dialog's text at any scale.
+  EXPECT_GT(heading.tmHeight, body.tmHeight);
   EXPECT_EQ(bigIcon, dialog.Icon());
 }

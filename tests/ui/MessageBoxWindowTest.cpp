@@ -8,7 +8,9 @@
 #include "atl/Module.h"
 #include "base/Prompt.h"
 #include "resource.h"
+#include "support/Scale.h"
 #include "support/WindowDriver.h"
+#include "ui/DialogDecor.h"
 #include "ui/MessageBoxLayout.h"
 #include "ui/ZintMessageBox.h"
 
@@ -25,21 +27,35 @@ struct BoxView {
   RECT textRect{};
   RECT banner{};
   HBITMAP symbol = nullptr;
+  int symbolWidth = 0;
   std::vector<BYTE> symbolBits;
 };
 
+// The pixels of a bitmap at its own size.
 std::vector<BYTE> BitmapBits(HBITMAP bitmap) {
+  BITMAP size{};
+  if (!GetObjectW(bitmap, sizeof size, &size)) return {};
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = 32;
-  info.bmiHeader.biHeight = 32;
+  info.bmiHeader.biWidth = size.bmWidth;
+  info.bmiHeader.biHeight = abs(size.bmHeight);
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
-  std::vector<BYTE> bits(32 * 32 * 4);
+  std::vector<BYTE> bits(size_t(size.bmWidth) * abs(size.bmHeight) * 4);
   HDC dc = GetDC(nullptr);
-  int rows = GetDIBits(dc, bitmap, 0, 32, bits.data(), &info, DIB_RGB_COLORS);
+  int rows = GetDIBits(dc, bitmap, 0, abs(size.bmHeight), bits.data(), &info, DIB_RGB_COLORS);
   ReleaseDC(nullptr, dc);
-  if (rows != 32) bits.clear();
+  if (rows != abs(size.bmHeight)) bits.clear();
+  return bits;
+}
+
+// A symbol as the box shows it at the program's DPI: stretched, or as it is at 96 DPI.
+std::vector<BYTE> ShownBits(int symbolId) {
+  HBITMAP symbol =
+      static_cast<HBITMAP>(LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(symbolId), IMAGE_BITMAP, 0, 0, 0));
+  UniqueBitmap scaled = BitmapForDpi(symbol, ScreenDpi());
+  std::vector<BYTE> bits = BitmapBits(scaled ? scaled.get() : symbol);
+  DeleteObject(symbol);
   return bits;
 }
 
@@ -59,6 +75,8 @@ BoxView Read(HWND box) {
   view.banner = ChildRect(box, IDC_BANNER);
   view.symbol = reinterpret_cast<HBITMAP>(SendDlgItemMessageW(box, IDC_SYMBOL, STM_GETIMAGE, IMAGE_BITMAP, 0));
   view.symbolBits = BitmapBits(view.symbol);
+  BITMAP shown{};
+  if (GetObjectW(view.symbol, sizeof shown, &shown)) view.symbolWidth = shown.bmWidth;
   return view;
 }
 
@@ -84,14 +102,14 @@ TEST(MessageBoxWindow, EachTypeKeepsItsButtonsInTheirSlotsAndReturnsTheClickedOn
       BoxView view;
       EXPECT_EQ(ShowAndAnswer(L"Question", type, answer, &view), answer) << "type " << type;
 
-      EXPECT_EQ(view.window.right - view.window.left, 460);
+      EXPECT_EQ(view.window.right - view.window.left, Px(460));
       ASSERT_EQ(view.buttons.size(), expected.slots.size()) << "type " << type;
       for (size_t k = 0; k < expected.slots.size(); ++k) {
         const RECT& r = view.buttons[expected.slots[k]];
-        EXPECT_EQ(r.left, view.client.right - int(k + 1) * 100) << "type " << type << " slot " << k;
-        EXPECT_EQ(r.top, view.client.bottom - 35) << "type " << type << " slot " << k;
-        EXPECT_EQ(r.right - r.left, 90);
-        EXPECT_EQ(r.bottom - r.top, 25);
+        EXPECT_EQ(r.left, view.client.right - int(k + 1) * Px(100)) << "type " << type << " slot " << k;
+        EXPECT_EQ(r.top, view.client.bottom - Px(35)) << "type " << type << " slot " << k;
+        EXPECT_EQ(r.right - r.left, Px(90));
+        EXPECT_EQ(r.bottom - r.top, Px(25));
       }
       EXPECT_EQ(view.defaultId, expected.defaultId) << "type " << type;
       EXPECT_EQ(view.defaultStyled, std::vector<int>{expected.defaultId}) << "type " << type;
@@ -104,37 +122,32 @@ TEST(MessageBoxWindow, YesNoQuestionShowsNoRightmostYesDefaultAndTheQuestionSymb
   EXPECT_EQ(ShowAndAnswer(L"Overwrite the file?", MB_YESNO | MB_ICONQUESTION, IDYES, &view), IDYES);
   ASSERT_TRUE(view.buttons.count(IDNO) && view.buttons.count(IDYES));
   EXPECT_GT(view.buttons[IDNO].left, view.buttons[IDYES].left);
-  EXPECT_EQ(view.buttons[IDNO].left, view.client.right - 100);
+  EXPECT_EQ(view.buttons[IDNO].left, view.client.right - Px(100));
   EXPECT_EQ(view.defaultId, IDYES);
   EXPECT_EQ(view.text, L"Overwrite the file?");
 
-  HBITMAP question =
-      static_cast<HBITMAP>(LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(IDB_QUESTION), IMAGE_BITMAP, 0, 0, 0));
-  HBITMAP warning =
-      static_cast<HBITMAP>(LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(IDB_WARNING), IMAGE_BITMAP, 0, 0, 0));
+  EXPECT_EQ(view.symbolWidth, Px(32));
   ASSERT_FALSE(view.symbolBits.empty());
-  EXPECT_EQ(view.symbolBits, BitmapBits(question));
-  EXPECT_NE(view.symbolBits, BitmapBits(warning));
-  DeleteObject(question);
-  DeleteObject(warning);
+  EXPECT_EQ(view.symbolBits, ShownBits(IDB_QUESTION));
+  EXPECT_NE(view.symbolBits, ShownBits(IDB_WARNING));
 }
 
-TEST(MessageBoxWindow, GrowsThirteenPixelsPerLineBeyondThree) {
+TEST(MessageBoxWindow, GrowsThirteenScaledPixelsPerLineBeyondThree) {
   BoxView three, six, wide;
   ShowAndAnswer(L"one\ntwo\nthree", MB_OK, IDOK, &three);
   ShowAndAnswer(L"one\ntwo\nthree\nfour\nfive\nsix", MB_OK, IDOK, &six);
   ShowAndAnswer(std::wstring(120, L'w'), MB_OK, IDOK, &wide);
 
-  EXPECT_EQ(Height(six.window) - Height(three.window), 39);
-  EXPECT_EQ(Height(six.textRect) - Height(three.textRect), 39);
-  EXPECT_EQ(Height(three.banner), 90);
-  EXPECT_EQ(Height(six.banner), 90 + 39);
-  EXPECT_EQ(six.banner.left, -5);
-  EXPECT_EQ(six.banner.right - six.banner.left, 460 + 10);
+  EXPECT_EQ(Height(six.window) - Height(three.window), 3 * Px(13));
+  EXPECT_EQ(Height(six.textRect) - Height(three.textRect), 3 * Px(13));
+  EXPECT_EQ(Height(three.banner), Px(90));
+  EXPECT_EQ(Height(six.banner), Px(90) + 3 * Px(13));
+  EXPECT_EQ(six.banner.left, -Px(5));
+  EXPECT_EQ(six.banner.right - six.banner.left, Px(460) + 2 * Px(5));
   // 120 characters without a line feed count as three lines.
   EXPECT_EQ(Height(wide.window), Height(three.window));
   // The buttons follow the bottom edge.
-  EXPECT_EQ(six.buttons[IDOK].top, six.client.bottom - 35);
+  EXPECT_EQ(six.buttons[IDOK].top, six.client.bottom - Px(35));
 }
 
 TEST(MessageBoxWindow, EscapeAnswersOkInAnOkBoxAndIsIgnoredWithoutCancel) {
