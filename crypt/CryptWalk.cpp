@@ -11,11 +11,6 @@
 
 const wchar_t kEncryptedExtension[] = L".qxenc";
 
-bool IsLink(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
 PathList EntriesToWalk(const std::wstring& folder) {
   PathList entries, walked;
   MakeListInDir(folder, entries);

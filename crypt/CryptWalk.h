@@ -4,12 +4,10 @@
 #include <string>
 
 #include "base/PathList.h"
+#include "fileops/DirectoryWalk.h"  // IsLink: encrypting through a link would change files outside the tree
 
 // ".qxenc", the extension of encrypted items.
 extern const wchar_t kEncryptedExtension[];
-
-// A junction or symbolic link: encrypting through it would change files outside the selected tree.
-bool IsLink(const std::wstring& path);
 
 // The folder's direct entries without links (each skipped one is traced), in order of name: an item
 // always comes before its ".qxenc" version.

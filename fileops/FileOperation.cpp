@@ -5,6 +5,7 @@
 
 #include "base/FindHandle.h"
 #include "base/Trace.h"
+#include "fileops/DirectoryWalk.h"
 
 namespace {
 // Copies into a zero-filled buffer; false when the path does not fit.
@@ -49,6 +50,10 @@ bool IsFolder(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// A folder that a move merges with another of its name. A junction or symbolic link is moved as the link:
+// merging through it would move the files of the place it points to.
+bool IsMergeable(const std::wstring& path) { return IsFolder(path) && !IsLink(path); }
+
 std::wstring NameOf(const std::wstring& path) {
   size_t end = path.find_last_not_of(L'\\');
   size_t slash = path.rfind(L'\\', end);
@@ -80,7 +85,7 @@ int MergeMove(HWND owner, const std::wstring& from, const std::wstring& into, UI
   } while (search.next(data));
   for (const std::wstring& name : entries) {
     std::wstring source = from + L"\\" + name, target = into + L"\\" + name;
-    int one = IsFolder(source) && IsFolder(target) ? MergeMove(owner, source, target, flags)
+    int one = IsMergeable(source) && IsMergeable(target) ? MergeMove(owner, source, target, flags)
                                                    : ShellRequest(owner, FO_MOVE, Block(source), Block(into).c_str(), flags);
     if (one && !status) status = one;
   }
@@ -111,14 +116,14 @@ int FileOperation::Move() {
   std::wstring into = target;
   // One source to a new name, or to a folder that has no item of that name yet: one plain request.
   bool merges = false;
-  for (const std::wstring& path : sources) merges |= IsFolder(path) && IsFolder(into + L"\\" + NameOf(path));
+  for (const std::wstring& path : sources) merges |= IsMergeable(path) && IsMergeable(into + L"\\" + NameOf(path));
   if (sources.size() == 1 && !merges) return ShellRequest(owner, FO_MOVE, SourceBlock(), target, FlagWord());
 
   if (!IsFolder(into) && SHCreateDirectoryExW(owner, into.c_str(), nullptr) != ERROR_SUCCESS) return ERROR_PATH_NOT_FOUND;
   int status = 0;
   for (const std::wstring& path : sources) {
     std::wstring destination = into + L"\\" + NameOf(path);
-    int one = IsFolder(path) && IsFolder(destination) ? MergeMove(owner, path, destination, FlagWord())
+    int one = IsMergeable(path) && IsMergeable(destination) ? MergeMove(owner, path, destination, FlagWord())
                                                       : ShellRequest(owner, FO_MOVE, Block(path), Block(into).c_str(), FlagWord());
     if (one && !status) status = one;
   }

@@ -29,6 +29,31 @@ class FilesRefactor {
   // the given position.
   int Ask(const wchar_t* text, const wchar_t* caption, UINT type, int32_t resumePosition) const;
 
+  // --- Copy and move to a folder, extract, move up, delete empty, touch (organize/OrganizeOperations.cpp) ---
+  // Copies the selected items into the folder, creating it with any missing levels (kind 2).
+  void CopyFiles(OperationResult& result, const PathList& selection, const std::wstring& destination);
+  // Moves them, merging folders into folders of the same name there and leaving files that another
+  // program holds open where they are (kind 3).
+  void MoveFiles(OperationResult& result, const PathList& selection, const std::wstring& destination);
+  // Gathers the selection into folder\name, a new or an existing folder (kind 1).
+  void ExtractFilesToFolder(OperationResult& result, const PathList& selection, const std::wstring& folder,
+                            const std::wstring& name);
+  // Moves the folder's entries into its parent and offers to delete the emptied folder (kind 0).
+  void ExtractFilesFromFolder(OperationResult& result, const std::wstring& folder);
+  // The same for every selected folder.
+  void ExtractFilesFromFolders(OperationResult& result, const PathList& selection);
+  // Moves each selected item into the folder above its own (kind 1).
+  void MoveFilesUp(OperationResult& result, const PathList& selection);
+  // Sends the selected empty files and folders to the recycle bin (kind 6).
+  void DeleteZeroFiles(OperationResult& result, const PathList& selection);
+  // Sets all three times of the selected files to now (kind 15).
+  void TouchFiles(OperationResult& result, const PathList& selection);
+
+  // --- List of files (lists/ListOperations.cpp) ---
+  // Writes the list of the selection to the target file as UTF-16LE text or HTML (kind 4).
+  void MakeListOfFiles(OperationResult& result, const PathList& selection, const std::wstring& target, bool detailed,
+                       bool fullPath, bool includeSubfolders, bool indent, bool html);
+
   // --- Split and join (split/SplitJoinOperations.cpp) ---
   // Cuts the file into numbered pieces of splitSize bytes beside it (kind 7).
   void SplitFile(OperationResult& result, const std::wstring& path, uint64_t splitSize);

@@ -38,17 +38,6 @@ std::wstring NumberFieldMessage(size_t count) {
          std::to_wstring(kSmallestFieldNumber) + L" to " + std::to_wstring(largest) + L".";
 }
 
-bool IsInvalidNameCharacter(wchar_t c) {
-  return c < 0x20 || c == L'"' || c == L'<' || c == L'>' || c == L'|' || c == L':' || c == L'*' || c == L'?' ||
-         c == L'\\' || c == L'/';
-}
-
-bool HasInvalidNameCharacter(std::wstring_view text) {
-  for (wchar_t c : text)
-    if (IsInvalidNameCharacter(c)) return true;
-  return false;
-}
-
 bool IsUsableName(std::wstring_view name) {
   if (name.empty() || HasInvalidNameCharacter(name)) return false;
   return name.find_first_not_of(L". ") != std::wstring_view::npos;

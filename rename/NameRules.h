@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "fileops/FileMachine.h"
+#include "fileops/NameCharacters.h"
 
 // stem.extension, or the stem alone when the extension is empty.
 std::wstring JoinName(const std::wstring& stem, const std::wstring& extension);
@@ -32,10 +33,6 @@ constexpr int32_t kLargestFieldNumber = 9999999;
 bool NumbersFitField(int32_t start, size_t count);
 // The refusal to show when they do not, naming the start numbers that would fit.
 std::wstring NumberFieldMessage(size_t count);
-
-// The 41 characters no file name may hold: '"', '<', '>', '|', U+0000 to U+001F, ':', '*', '?', '\', '/'.
-bool IsInvalidNameCharacter(wchar_t c);
-bool HasInvalidNameCharacter(std::wstring_view text);
 
 // Whether a new name can stand as one item of a folder: not empty, none of the invalid characters, and not
 // made of dots and spaces only (the platform would read "." or ".." as a folder, and strips the rest away).

@@ -1,35 +1,5 @@
 #pragma once
-// Scratch names for the items of one rename batch, "mrvXXXXXXXX.tmp" beside each item.
-//
-// GetTempFileNameW numbers at most 65535 names per prefix and probes them one after another, so a folder
-// full of earlier scratch names slows it down quadratically and can exhaust it. Here every candidate is
-// drawn afresh from a 32-bit pseudo-random sequence and claimed with CREATE_NEW: a taken name costs one
-// more draw, however many scratch names the folder already holds.
-//
-// In a folder too deep for that form the name is as many hexadecimal digits as still fit (one at the
-// least), so that every item whose own path fits can be moved aside.
-#include <cstdint>
-#include <functional>
-#include <string>
+// The rename batches take their temporary names from the engine's scratch names.
+#include "fileops/ScratchNames.h"
 
-class TemporaryNames {
- public:
-  TemporaryNames();                             // seeded from the clock, the process and the thread
-  explicit TemporaryNames(uint64_t seed) : state_(seed) {}
-
-  // Creates an empty file under a new unique name in the folder and returns its full path; empty when
-  // the folder refuses (missing, read-only, no room left for a name, every short name taken). Paths
-  // for which `avoid` answers true are passed over.
-  std::wstring Reserve(const std::wstring& folder, const std::function<bool(const std::wstring&)>& avoid = nullptr);
-
-  // The name the next draw would produce in a folder with room for the full form (for tests that
-  // occupy it first).
-  std::wstring Peek() const;
-
-  static constexpr int kAttempts = 64;
-
- private:
-  static std::wstring NameFor(uint32_t value, int digits, bool fullForm);
-
-  uint64_t state_;
-};
+using TemporaryNames = ScratchNames;

@@ -91,6 +91,16 @@
 #define IDC_SPLIT_SIZE_SPIN 275
 #define IDC_SPLIT_UNITS_LABEL 276
 
+// Extract-to-folder dialog (organize/) and list-of-files dialog (lists/): templates and their controls.
+#define IDD_EXTRACT_FOLDER 525
+#define IDD_FILE_LIST 526
+#define IDC_EXTRACT_FOLDER_NAME 201
+#define IDC_LIST_FILE_NAME 202
+#define IDC_LIST_INCLUDE_SUBFOLDERS 284
+#define IDC_LIST_INDENT 286
+#define IDC_LIST_TEXT 288
+#define IDC_LIST_HTML 290
+
 // Image resize, logo and photo album dialogs (imaging/): templates and their controls.
 #define IDD_IMAGE_RESIZE 550
 #define IDD_IMAGE_RESIZE_FAST 551

@@ -3,6 +3,8 @@
 #include <array>
 
 #include "crypt/CryptCommands.h"
+#include "lists/ListCommands.h"
+#include "organize/OrganizeCommands.h"
 #include "imaging/ImagingCommands.h"
 #include "rename/RenameCommands.h"
 #include "shellext/com/BrivaneShellExt.h"
@@ -12,6 +14,8 @@ namespace {
 
 // The features' tables, in menu order.
 const CommandRows kFeatureTables[] = {
+    OrganizeCommands(),
+    ListCommands(),
     SplitCommands(),
     CryptCommands(),
     RenameCommands(),

@@ -92,6 +92,14 @@ class CBrivaneShellExt : public ComObjectRoot,
   void ShowSettings(CommandContext& context);
   void ShowHelp(CommandContext& context);
   void ManageFavorites(CommandContext& context);
+  // Copy and Move through the folder browser, and to a recent folder.
+  void CopyToChosenFolder(CommandContext& context);
+  void MoveToChosenFolder(CommandContext& context);
+  void CopyToRecentFolder(CommandContext& context);
+  void MoveToRecentFolder(CommandContext& context);
+  void TransferToChosenFolder(CommandContext& context, const wchar_t* title, bool move);
+  // Copies or moves the selection into the folder, then selects or reports as after any operation.
+  void TransferTo(CommandContext& context, const std::wstring& folder, bool move);
   void SortDesktopCustom(CommandContext& context);
   void RedoDesktopSort(CommandContext& context);
   void SortDesktopTheme(CommandContext& context);

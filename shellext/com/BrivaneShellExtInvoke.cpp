@@ -7,6 +7,7 @@
 #include "desktop/ZintSortDesktopDialog.h"
 #include "shellext/com/BrivaneShellExt.h"
 #include "shellext/com/Clipboard.h"
+#include "shellext/com/FolderBrowser.h"
 #include "shellext/com/HelpContents.h"
 #include "shellext/dialogs/ZintAboutDialog.h"
 #include "shellext/dialogs/ZintFavoriteDialog.h"
@@ -16,12 +17,24 @@
 
 CoreCommandRows CBrivaneShellExt::OwnCommands() {
   static const CoreCommand rows[] = {
+      {cmd::Copy, &CBrivaneShellExt::CopyToChosenFolder},
+      {cmd::Move, &CBrivaneShellExt::MoveToChosenFolder},
       {cmd::InvertSelection, &CBrivaneShellExt::InvertSelection},
       {cmd::CopyPath, &CBrivaneShellExt::CopyPathsToClipboard},
       {cmd::About, &CBrivaneShellExt::ShowAbout},
       {cmd::Settings, &CBrivaneShellExt::ShowSettings},
       {cmd::HelpContents, &CBrivaneShellExt::ShowHelp},
       {cmd::ManageFavorites, &CBrivaneShellExt::ManageFavorites},
+      {cmd::RecentCopyFirst + 0, &CBrivaneShellExt::CopyToRecentFolder},
+      {cmd::RecentCopyFirst + 1, &CBrivaneShellExt::CopyToRecentFolder},
+      {cmd::RecentCopyFirst + 2, &CBrivaneShellExt::CopyToRecentFolder},
+      {cmd::RecentCopyFirst + 3, &CBrivaneShellExt::CopyToRecentFolder},
+      {cmd::RecentCopyFirst + 4, &CBrivaneShellExt::CopyToRecentFolder},
+      {cmd::RecentMoveFirst + 0, &CBrivaneShellExt::MoveToRecentFolder},
+      {cmd::RecentMoveFirst + 1, &CBrivaneShellExt::MoveToRecentFolder},
+      {cmd::RecentMoveFirst + 2, &CBrivaneShellExt::MoveToRecentFolder},
+      {cmd::RecentMoveFirst + 3, &CBrivaneShellExt::MoveToRecentFolder},
+      {cmd::RecentMoveFirst + 4, &CBrivaneShellExt::MoveToRecentFolder},
       {cmd::SortDesktopCustom, &CBrivaneShellExt::SortDesktopCustom},
       {cmd::SortDesktopRedo, &CBrivaneShellExt::RedoDesktopSort},
       {cmd::SortDesktopEggPlant, &CBrivaneShellExt::SortDesktopTheme},
@@ -29,6 +42,7 @@ CoreCommandRows CBrivaneShellExt::OwnCommands() {
       {cmd::SortDesktopDark, &CBrivaneShellExt::SortDesktopTheme},
       {cmd::SortDesktopBlueSky, &CBrivaneShellExt::SortDesktopTheme},
   };
+  static_assert(cmd::kRecentSlots == 5, "one row per recent folder");
   return {rows, rows + std::size(rows)};
 }
 
@@ -138,6 +152,47 @@ void CBrivaneShellExt::ShowSettings(CommandContext& context) { CZintSettingsDial
 void CBrivaneShellExt::ShowHelp(CommandContext& context) { ShowHelpContents(context.parent); }
 
 void CBrivaneShellExt::ManageFavorites(CommandContext& context) { CZintFavoriteDialog().DoModal(context.parent); }
+
+void CBrivaneShellExt::CopyToChosenFolder(CommandContext& context) {
+  TransferToChosenFolder(context, L"Please select a destination folder to copy selected files", /*move=*/false);
+}
+
+void CBrivaneShellExt::MoveToChosenFolder(CommandContext& context) {
+  TransferToChosenFolder(context, L"Please select a destination folder to move selected files", /*move=*/true);
+}
+
+// The chosen folder goes to the front of its recent list, which is saved before the operation runs.
+void CBrivaneShellExt::TransferToChosenFolder(CommandContext& context, const wchar_t* title, bool move) {
+  std::wstring folder = BrowseForFolder(context.parent, title);
+  if (folder.empty()) return;
+  if (move)
+    recent_.AddMoveFolder(folder);
+  else
+    recent_.AddCopyFolder(folder);
+  recent_.Save();
+  TransferTo(context, folder, move);
+}
+
+// A recent folder is used as stored; the list keeps its order.
+void CBrivaneShellExt::CopyToRecentFolder(CommandContext& context) {
+  const std::wstring& folder = recent_.copyFolders()[context.command - cmd::RecentCopyFirst];
+  if (!folder.empty()) TransferTo(context, folder, /*move=*/false);
+}
+
+void CBrivaneShellExt::MoveToRecentFolder(CommandContext& context) {
+  const std::wstring& folder = recent_.moveFolders()[context.command - cmd::RecentMoveFirst];
+  if (!folder.empty()) TransferTo(context, folder, /*move=*/true);
+}
+
+void CBrivaneShellExt::TransferTo(CommandContext& context, const std::wstring& folder, bool move) {
+  // On this thread, without the progress window: the shell shows its own progress and questions, unowned.
+  engine_.owner = nullptr;
+  if (move)
+    engine_.MoveFiles(result_, context.selection, folder);
+  else
+    engine_.CopyFiles(result_, context.selection, folder);
+  AfterOperation(context.parent);
+}
 
 // The desktop sorts ask their keep-or-undo question through the prompt hook.
 void CBrivaneShellExt::SortDesktopCustom(CommandContext& context) {

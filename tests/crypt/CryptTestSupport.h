@@ -1,8 +1,10 @@
 #pragma once
-// Helpers of the encryption tests: hex, a reference RC4, and folder links.
+// Helpers of the encryption tests: hex and a reference RC4 (folder links come from the shared support).
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "support/FolderLinks.h"
 
 std::string FromHex(const std::string& hex);
 std::string ToHex(const std::string& bytes);
@@ -17,9 +19,3 @@ bool IsEncryptionOf(const std::wstring& path, const std::string& plain, const st
 
 // Temporary files of the routines ("mrvXXXX.tmp", "WexXXXX.tmp") left in the folder.
 std::vector<std::wstring> TemporaryFilesIn(const std::wstring& folder);
-
-// Makes `link` a folder link to `target`: a symbolic link on Windows, a host symbolic link under Wine
-// (which shows it as a reparse point). False when the platform can make neither.
-bool MakeFolderLink(const std::wstring& link, const std::wstring& target);
-// Removes the link itself, never what it points at.
-void RemoveFolderLink(const std::wstring& link);

@@ -21,43 +21,10 @@ namespace {
 
 const char kPassword[] = "Blue lagoon 7";
 
-// The folder's files and folders at any depth, by relative path: a file's bytes, or "<folder>".
-std::map<std::string, std::string> Tree(const std::wstring& folder, const std::string& prefix = "") {
-  std::map<std::string, std::string> tree;
-  WIN32_FIND_DATAW data;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &data);
-  if (search == INVALID_HANDLE_VALUE) return tree;
-  do {
-    std::wstring name = data.cFileName;
-    if (name == L"." || name == L"..") continue;
-    std::wstring path = folder + L"\\" + name;
-    std::string relative = prefix + Narrow(name);
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      tree[relative] = "<folder>";
-      tree.merge(Tree(path, relative + "\\"));
-    } else {
-      tree[relative] = ReadBytes(path);
-    }
-  } while (FindNextFileW(search, &data));
-  FindClose(search);
-  return tree;
-}
-
 std::string Pattern(size_t size) {
   std::string bytes(size, '\0');
   for (size_t i = 0; i < size; ++i) bytes[i] = char((i * 7919 + i / 251) & 0xFF);
   return bytes;
-}
-
-// The command ran to its end without the operation's error dialog and left the view with that selection.
-::testing::AssertionResult Succeeded(const StandInRun& run, const std::string& operation, const std::string& selection) {
-  if (run.exitCode != 0 || !run.Has("invoke: S_OK"))
-    return ::testing::AssertionFailure() << "exit code " << run.exitCode << ": " << run.errors;
-  if (run.Has("window: Brivane - " + operation + " Operation Error"))
-    return ::testing::AssertionFailure() << "the " << operation << " error dialog showed";
-  if (run.LineStarting("selected: ") != "selected: " + selection)
-    return ::testing::AssertionFailure() << run.LineStarting("selected: ");
-  return ::testing::AssertionSuccess();
 }
 
 class BrivaneFileCommands : public BrivaneInFolder {};
@@ -141,7 +108,7 @@ TEST_F(BrivaneFileCommands, EncryptAFolderThenDecryptItWithAWrongAndTheRightPass
   dir_.File(L"D\\sub\\y.bin", Pattern(5000));
   dir_.Folder(L"D\\sub\\empty");
   dir_.File(L"beside.txt", "not selected");
-  const std::map<std::string, std::string> plain = Tree(dir_ / L"D");
+  const std::map<std::string, std::string> plain = FolderTree(dir_ / L"D");
 
   StandInRun encrypt = Invoke(L"D", L"Brivane>Security>Encrypt",
                               std::string("window Brivane - Enter Password\n") +
@@ -159,7 +126,7 @@ TEST_F(BrivaneFileCommands, EncryptAFolderThenDecryptItWithAWrongAndTheRightPass
                                   "click IDYES\n");
   EXPECT_TRUE(Succeeded(encrypt, "Encrypt", "D.qxenc"));
   EXPECT_FALSE(Exists(dir_ / L"D"));  // "Delete original file": no plain copy is kept
-  const std::map<std::string, std::string> encrypted = Tree(dir_ / L"D.qxenc");
+  const std::map<std::string, std::string> encrypted = FolderTree(dir_ / L"D.qxenc");
   std::vector<std::string> names;
   for (const auto& [name, bytes] : encrypted) names.push_back(name);
   EXPECT_EQ(names, (std::vector<std::string>{"sub.qxenc", "sub.qxenc\\empty.qxenc", "sub.qxenc\\y.bin.qxenc",
@@ -189,7 +156,7 @@ TEST_F(BrivaneFileCommands, EncryptAFolderThenDecryptItWithAWrongAndTheRightPass
   EXPECT_TRUE(wrong.Has("  Wrong password for file: " + Narrow(dir_ / L"D.qxenc\\x.txt.qxenc") + "."));
   EXPECT_TRUE(wrong.Has("  Wrong password for file: " + Narrow(dir_ / L"D.qxenc\\sub.qxenc\\y.bin.qxenc") + "."));
   // The files, that is: an empty folder holds nothing to check the password against and loses its ".qxenc".
-  std::map<std::string, std::string> after = Tree(dir_ / L"D.qxenc");
+  std::map<std::string, std::string> after = FolderTree(dir_ / L"D.qxenc");
   for (const auto& [name, bytes] : encrypted) {
     if (bytes == "<folder>") continue;
     EXPECT_TRUE(after.count(name) && after.at(name) == bytes) << name;
@@ -202,7 +169,7 @@ TEST_F(BrivaneFileCommands, EncryptAFolderThenDecryptItWithAWrongAndTheRightPass
                                   "click IDOK\n");
   EXPECT_TRUE(Succeeded(decrypt, "Decrypt", "D"));
   EXPECT_FALSE(Exists(dir_ / L"D.qxenc"));
-  EXPECT_TRUE(Tree(dir_ / L"D") == plain);
+  EXPECT_TRUE(FolderTree(dir_ / L"D") == plain);
   EXPECT_EQ(ReadBytes(dir_ / L"beside.txt"), "not selected");
 }
 

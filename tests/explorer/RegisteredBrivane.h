@@ -39,3 +39,14 @@ class BrivaneInFolder : public RegisteredBrivane {
   TempDir scripts_;  // apart, so that the view shows the test's files alone
   int count_ = 0;
 };
+
+// The command ran to its end without the operation's error dialog and left the view with that selection.
+inline ::testing::AssertionResult Succeeded(const StandInRun& run, const std::string& operation, const std::string& selection) {
+  if (run.exitCode != 0 || !run.Has("invoke: S_OK"))
+    return ::testing::AssertionFailure() << "exit code " << run.exitCode << ": " << run.errors;
+  if (run.Has("window: Brivane - " + operation + " Operation Error"))
+    return ::testing::AssertionFailure() << "the " << operation << " error dialog showed";
+  if (run.LineStarting("selected: ") != "selected: " + selection)
+    return ::testing::AssertionFailure() << run.LineStarting("selected: ");
+  return ::testing::AssertionSuccess();
+}

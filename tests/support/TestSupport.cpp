@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "base/Trace.h"
+#include "fileops/DirectoryWalk.h"
 
 namespace {
 std::mutex g_traceLock;
@@ -28,7 +29,7 @@ TempDir::~TempDir() { RemoveTree(path_); }
 std::wstring TempDir::Folder(const std::wstring& relative) const {
   std::wstring full = *this / relative;
   for (size_t i = path_.size() + 1; i <= full.size(); ++i)
-    if (i == full.size() || full[i] == L'\\') CreateDirectoryW(full.substr(0, i).c_str(), nullptr);
+    if (i == full.size() || full[i] == L'\\') CreateDirectoryW(LongPathForm(full.substr(0, i)).c_str(), nullptr);
   return full;
 }
 
@@ -36,7 +37,7 @@ std::wstring TempDir::File(const std::wstring& relative, const std::string& byte
   size_t slash = relative.rfind(L'\\');
   if (slash != std::wstring::npos) Folder(relative.substr(0, slash));
   std::wstring full = *this / relative;
-  HANDLE file = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(LongPathForm(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
   if (!bytes.empty()) WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
   CloseHandle(file);
@@ -44,16 +45,17 @@ std::wstring TempDir::File(const std::wstring& relative, const std::string& byte
 }
 
 void RemoveTree(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
+  const std::wstring api = LongPathForm(path);  // test trees may pass MAX_PATH
+  DWORD attributes = GetFileAttributesW(api.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return;
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesW(api.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    DeleteFileW(path.c_str());
+    DeleteFileW(api.c_str());
     return;
   }
   if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
     WIN32_FIND_DATAW data;
-    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &data);
+    HANDLE search = FindFirstFileW(LongPathForm(path + L"\\*").c_str(), &data);
     if (search != INVALID_HANDLE_VALUE) {
       do {
         std::wstring name = data.cFileName;
@@ -62,11 +64,11 @@ void RemoveTree(const std::wstring& path) {
       FindClose(search);
     }
   }
-  RemoveDirectoryW(path.c_str());
+  RemoveDirectoryW(api.c_str());
 }
 
 std::string ReadBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file = CreateFileW(LongPathForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {};
   std::string bytes;
   char buffer[65536];
@@ -76,7 +78,7 @@ std::string ReadBytes(const std::wstring& path) {
   return bytes;
 }
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) { return GetFileAttributesW(LongPathForm(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void SetCreationTime(const std::wstring& path, int year, int month, int day, int hour, int minute) {
   SYSTEMTIME st{};
@@ -117,3 +119,23 @@ int TraceCapture::Count(const std::string& text) const {
 }
 
 std::string Narrow(const std::wstring& text) { return trace::ToUtf8(text); }
+
+std::map<std::string, std::string> FolderTree(const std::wstring& folder) {
+  std::map<std::string, std::string> tree;
+  WIN32_FIND_DATAW data;
+  HANDLE search = FindFirstFileW(LongPathForm(folder + L"\\*").c_str(), &data);
+  if (search == INVALID_HANDLE_VALUE) return tree;
+  do {
+    std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    std::wstring path = folder + L"\\" + name;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      tree[Narrow(name)] = "<folder>";
+      for (auto& [below, bytes] : FolderTree(path)) tree[Narrow(name) + "\\" + below] = bytes;
+    } else {
+      tree[Narrow(name)] = ReadBytes(path);
+    }
+  } while (FindNextFileW(search, &data));
+  FindClose(search);
+  return tree;
+}

@@ -2,6 +2,7 @@
 // Helpers shared by the test programs: a scratch folder on the Wine drive and trace capture.
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ class TempDir {
 
 void RemoveTree(const std::wstring& path);
 std::string ReadBytes(const std::wstring& path);
+// The folder's files and folders at any depth, by relative path ("sub\\x.txt", UTF-8): a file's bytes,
+// or "<folder>" for a folder.
+std::map<std::string, std::string> FolderTree(const std::wstring& folder);
 bool Exists(const std::wstring& path);
 // Sets the creation time (and the last-write time with it).
 void SetCreationTime(const std::wstring& path, int year, int month, int day, int hour, int minute);

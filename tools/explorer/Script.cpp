@@ -91,9 +91,10 @@ ParsedScript ParseScript(const std::wstring& text) {
     step.line = lineNumber;
     std::wstring keyword = NextWord(rest);
     using Kind = ScriptStep::Kind;
-    if (keyword == L"window" || keyword == L"shot") {
-      step.kind = keyword == L"window" ? Kind::Window : Kind::Shot;
-      if (rest.empty()) return fail(keyword + L" needs " + (keyword == L"window" ? L"a caption" : L"a file name"));
+    if (keyword == L"window" || keyword == L"shot" || keyword == L"browse") {
+      step.kind = keyword == L"window" ? Kind::Window : keyword == L"shot" ? Kind::Shot : Kind::Browse;
+      if (rest.empty())
+        return fail(keyword + L" needs " + (keyword == L"window" ? L"a caption" : keyword == L"shot" ? L"a file name" : L"a folder"));
       step.text = rest;
     } else if (keyword == L"key") {
       step.kind = Kind::Key;

@@ -7,6 +7,7 @@
 //   click ID            press a button
 //   expect ID TEXT      the control's text must read TEXT (line breaks written as \n)
 //   shot FILE.png       screenshot of the current window (of the screen before the first window)
+//   browse FOLDER       in the system's folder browser (the current window), select that folder
 //   pause MS            wait that many milliseconds (at most 10000), e.g. for a window to settle
 //   slide ID POSITION   move a track bar, telling its dialog as a drag would
 //   key NAME            press a key in the current window (LEFT, RIGHT, UP, DOWN, RETURN, ESCAPE,
@@ -19,7 +20,7 @@
 #include <vector>
 
 struct ScriptStep {
-  enum class Kind { Window, Set, Check, Uncheck, Select, Click, Expect, Shot, Slide, Key, Pause };
+  enum class Kind { Window, Set, Check, Uncheck, Select, Click, Expect, Shot, Slide, Key, Pause, Browse };
   Kind kind = Kind::Window;
   int line = 0;
   UINT control = 0;

@@ -1,6 +1,7 @@
 #include "tools/explorer/ScriptRunner.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include "tools/explorer/Output.h"
 #include "tools/explorer/ScreenCapture.h"
@@ -229,6 +230,16 @@ bool ScriptRunner::RunStep(const ScriptStep& step, std::wstring& why) {
     else
       area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     return SaveScreenPng(area, WindowsPath(step.text), why);
+  }
+  if (step.kind == Kind::Browse) {
+    if (!current_ || !IsWindow(current_)) {
+      why = L"no folder browser is open";
+      return false;
+    }
+    // The browser selects the folder in its tree as a click would, and OK then returns it.
+    std::wstring folder = WindowsPath(step.text);
+    Send(current_, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+    return true;
   }
 
   if (step.kind == Kind::Key) return PressKey(step.index, why);

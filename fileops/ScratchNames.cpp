@@ -1,4 +1,4 @@
-#include "rename/TemporaryNames.h"
+#include "fileops/ScratchNames.h"
 
 #include <windows.h>
 
@@ -14,9 +14,17 @@ uint64_t Mix(uint64_t state) {
   return z ^ (z >> 31);
 }
 
+uint32_t Value(uint64_t state) { return uint32_t(Mix(state) >> 32); }
+
+bool CreateEmptyFile(const std::wstring& path) {
+  return bool(UniqueFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)));
+}
+
+bool CreateEmptyFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != FALSE; }
+
 }  // namespace
 
-TemporaryNames::TemporaryNames() {
+ScratchNames::ScratchNames() {
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
   // Mixed, so that two batches started close together begin far apart in the sequence and never walk
@@ -24,33 +32,35 @@ TemporaryNames::TemporaryNames() {
   state_ = Mix(uint64_t(now.QuadPart) ^ (uint64_t(GetCurrentProcessId()) << 32) ^ GetCurrentThreadId());
 }
 
-namespace {
-uint32_t Draw(uint64_t state) { return uint32_t(Mix(state) >> 32); }
-}  // namespace
-
-std::wstring TemporaryNames::NameFor(uint32_t value, int digits, bool fullForm) {
+std::wstring ScratchNames::NameFor(uint32_t value, int digits, bool fullForm) {
   static const wchar_t kHex[] = L"0123456789ABCDEF";
   std::wstring hex;
   for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) hex.push_back(kHex[(value >> shift) & 0xF]);
   return fullForm ? L"mrv" + hex + L".tmp" : hex;
 }
 
-std::wstring TemporaryNames::Peek() const { return NameFor(Draw(state_ + 1), 8, true); }
+std::wstring ScratchNames::Peek() const { return NameFor(Value(state_ + 1), 8, true); }
 
-std::wstring TemporaryNames::Reserve(const std::wstring& folder, const std::function<bool(const std::wstring&)>& avoid) {
+std::wstring ScratchNames::Reserve(const std::wstring& folder, const std::function<bool(const std::wstring&)>& avoid) {
+  return Draw(folder, avoid, CreateEmptyFile);
+}
+
+std::wstring ScratchNames::ReserveFolder(const std::wstring& folder) { return Draw(folder, nullptr, CreateEmptyFolder); }
+
+std::wstring ScratchNames::Draw(const std::wstring& folder, const std::function<bool(const std::wstring&)>& avoid,
+                                Claim claim) {
   if (folder.size() + 2 >= MAX_PATH) return L"";
   const size_t room = MAX_PATH - 2 - folder.size();  // characters left for a name
   const bool fullForm = room >= 15;
   const int digits = fullForm ? 8 : int(room < 8 ? room : 8);
   // One or two digits make few names: each is tried once, from where the sequence points.
   const uint32_t few = digits <= 2 ? 1u << (4 * digits) : 0;
-  const uint32_t start = Draw(++state_);
+  const uint32_t start = Value(++state_);
   for (uint32_t attempt = 0; attempt < (few ? few : uint32_t(kAttempts)); ++attempt) {
-    uint32_t value = few || attempt == 0 ? start + attempt : Draw(++state_);
+    uint32_t value = few || attempt == 0 ? start + attempt : Value(++state_);
     std::wstring path = folder + L"\\" + NameFor(value, digits, fullForm);
     if (avoid && avoid(path)) continue;
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file) return path;
+    if (claim(path)) return path;
     DWORD error = GetLastError();
     // Taken, or still being deleted by someone: draw again. Anything else is the folder's answer.
     if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED) return L"";

@@ -1,0 +1,102 @@
+#include "organize/Tidier.h"
+
+#include "atl/Handles.h"
+#include "base/Trace.h"
+#include "fileops/DirectoryWalk.h"
+#include "fileops/FileMachine.h"
+#include "fileops/FileOperation.h"
+#include "fileops/FileStream.h"
+#include "organize/OrganizeCommon.h"
+
+namespace {
+// The folder above the item's own; empty when the item's folder is a drive root ("C:") or there is none.
+std::wstring FolderAbove(const std::wstring& path) {
+  std::wstring folder = SplitPath(path).folder;
+  if (folder.empty() || folder.back() == L':') return L"";
+  return SplitPath(folder).folder;
+}
+
+bool IsEmptyItem(const std::wstring& path, DWORD attributes) {
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return IsEmptyFolder(path);
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  return GetFileAttributesExW(LongPathForm(path).c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 &&
+         data.nFileSizeLow == 0;
+}
+}  // namespace
+
+void Tidier::MoveUp(OperationResult& result, const PathList& selection) {
+  result.kind = kind::ExtractToFolder;
+  uint32_t failed = 0;
+  for (const std::wstring& path : selection) {
+    std::wstring above = FolderAbove(path);
+    // Named "\name", the shell would take the root of whatever drive is current.
+    if (above.empty() || above.back() == L':') {
+      if (above.empty()) {
+        trace::Write(L"FilesRefactor::MoveFilesUp: Nowhere to move up to: ", path);
+        ++failed;
+        continue;
+      }
+      above += L"\\";
+    }
+    if (!MoveFileOperation(engine_.owner, path, above, true, false, true).execute()) ++failed;
+  }
+  SummarizeBatch(result, selection.size(), failed,
+                 L" files or folders failed to move up.\n\n(Are some of the files open?!)");
+}
+
+void Tidier::DeleteEmpty(OperationResult& result, const PathList& selection) {
+  result.kind = kind::DeleteEmpty;
+  const size_t count = selection.size();
+  engine_.Report(1);
+  const double step = count ? 100.0 / double(count) : 0;
+  double position = 1 + step;
+  for (const std::wstring& path : selection) {
+    DWORD attributes = Attributes(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      trace::Write(L"FilesRefactor::DeleteZeroFiles: File dosen't exist: ", path);
+    } else if (IsEmptyItem(path, attributes)) {
+      if (OpenElsewhere(path)) {
+        trace::Write(L"FilesRefactor::DeleteZeroFiles: File In Use!");
+      } else {
+        trace::Write(L"FilesRefactor::DeleteZeroFiles: Deleting file: ", path);
+        if (!DeleteFileOperation(engine_.owner, path, false, true).execute()) {
+          trace::Write(L"FilesRefactor::DeleteZeroFiles: Can't open file.");
+          return result.Stop(status::Unexpected, kUnexpectedError, count);
+        }
+      }
+    }
+    engine_.Report(int32_t(position));
+    position += step;
+  }
+  result.status = status::Success;
+  result.message.clear();
+  result.succeeded = uint32_t(count);
+  result.failed = 0;
+}
+
+void Tidier::Touch(OperationResult& result, const PathList& selection) {
+  result.kind = kind::Touch;
+  SYSTEMTIME now;
+  GetSystemTime(&now);
+  FILETIME time;
+  if (!SystemTimeToFileTime(&now, &time))
+    return result.Stop(status::Unexpected, L"Unexpected error occured on SystemTimeToFileTime()", selection.size());
+  uint32_t failed = 0;
+  for (const std::wstring& path : selection) {
+    // The items stay selected afterwards, folders (which keep their times) included.
+    if (IsFolderItem(Attributes(path))) {
+      result.outputs.push_back(path);
+      continue;
+    }
+    UniqueFile file(CreateFileW(LongPathForm(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file || !SetFileTime(file.get(), &time, &time, &time)) {
+      trace::Write(L"FilesRefactor::Touch: Could not touch ", path);
+      ++failed;
+    } else {
+      result.outputs.push_back(path);
+    }
+  }
+  SummarizeBatch(result, selection.size(), failed,
+                 L" files could not be touched.\n\n(Are some of the files read-only or open?!)");
+}
