@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cwctype>
+
 namespace {
 
 constexpr wchar_t kLongPrefix[] = L"\\\\?\\";
@@ -60,13 +62,19 @@ bool IsRootFolder(const std::wstring& folder) {
   return stripped.size() <= root;
 }
 
-bool IsNetworkPath(const std::wstring& path) {
+bool IsNetworkPath(const std::wstring& path) { return NetworkPathTest()(path); }
+
+bool NetworkPathTest::operator()(const std::wstring& path) {
   if (StartsWith(path, kLongUncPrefix)) return true;
   if (StartsWith(path, kLongPrefix)) return false;
   if (StartsWith(path, L"\\\\")) return true;
-  if (path.size() >= 2 && path[1] == L':') {
-    wchar_t drive[] = {path[0], L':', L'\\', 0};
-    return GetDriveTypeW(drive) == DRIVE_REMOTE;
+  if (path.size() < 2 || path[1] != L':') return false;
+  wchar_t letter = towupper(path[0]);
+  if (letter < L'A' || letter > L'Z') return false;
+  Known& known = drives_[letter - L'A'];
+  if (known == Unknown) {
+    wchar_t drive[] = {letter, L':', L'\\', 0};
+    known = GetDriveTypeW(drive) == DRIVE_REMOTE ? Remote : Local;
   }
-  return false;
+  return known == Remote;
 }

@@ -13,3 +13,13 @@ bool IsRootFolder(const std::wstring& folder);
 // A path on a network share, by its form (\\server\share, \\?\UNC\...) or its drive's type (a mapped
 // drive). Asks nothing of the share itself.
 bool IsNetworkPath(const std::wstring& path);
+
+// The same for many paths: each drive's type is asked once (the system's answer costs a round trip).
+class NetworkPathTest {
+ public:
+  bool operator()(const std::wstring& path);
+
+ private:
+  enum Known : unsigned char { Unknown, Local, Remote };
+  Known drives_[26] = {};
+};

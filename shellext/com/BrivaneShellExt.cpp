@@ -3,7 +3,8 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
-#include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 #include "shellext/com/DropFiles.h"
 #include "shellext/com/SelectionAttributes.h"
@@ -22,12 +23,19 @@ bool SystemHasThemes() {
   return GetVersionExW(&version) && version.dwMajorVersion >= 6;
 }
 
-// The same paths, each as often, in any order.
-bool SameItems(PathList a, PathList b) {
+// The same paths, each as often, in any order. Counted by hash rather than sorted: thousands of long
+// paths that share their folder make sorting them the costliest step of a right-click.
+bool SameItems(const PathList& a, const PathList& b) {
   if (a.size() != b.size()) return false;
-  std::sort(a.begin(), a.end());
-  std::sort(b.begin(), b.end());
-  return a == b;
+  if (a == b) return true;
+  std::unordered_map<std::wstring_view, ptrdiff_t> counts;
+  counts.reserve(a.size());
+  for (const std::wstring& path : a) ++counts[path];
+  for (const std::wstring& path : b) {
+    auto found = counts.find(path);
+    if (found == counts.end() || found->second-- == 0) return false;
+  }
+  return true;
 }
 
 bool HandleOwnerDrawn(UINT message, LPARAM lparam, int iconSize) {

@@ -175,12 +175,13 @@ std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const 
   // Only the folder flag and the extension count: never enumerate a folder here. Asking the disk costs
   // a round trip per path, so the attributes the shell already holds come first.
   bool allFolders = true, allImages = true, allJpeg = true, allEncrypted = true;
+  NetworkPathTest onNetwork;
   for (size_t i = 0; i < selection.size(); ++i) {
     const std::wstring& path = selection[i];
     bool isFile = false;
     if (i < known.size() && known[i]) {
       isFile = !(known[i] & FILE_ATTRIBUTE_DIRECTORY);
-    } else if (IsNetworkPath(path)) {
+    } else if (onNetwork(path)) {
       // A share may be slow or offline, and the right-click must not wait for it: a name with an
       // extension counts as a file. The command itself finds out.
       isFile = !PathExtension(path).empty();

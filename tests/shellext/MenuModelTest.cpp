@@ -61,6 +61,10 @@ TEST(ParentFolder, KnowsTheRootsOfSharesAndOfLongPaths) {
   EXPECT_TRUE(IsNetworkPath(L"\\\\?\\UNC\\server\\share\\a.txt"));
   EXPECT_FALSE(IsNetworkPath(L"\\\\?\\C:\\a.txt"));
   EXPECT_FALSE(IsNetworkPath(L"C:\\a.txt"));
+  // Many paths, one question per drive: a share's answer never sticks to a local drive, any case of letter.
+  NetworkPathTest onNetwork;
+  for (const wchar_t* path : {L"\\\\server\\share\\a.txt", L"c:\\a.txt", L"C:\\b.txt", L"z:\\c.txt", L"1:\\d.txt"})
+    EXPECT_EQ(onNetwork(path), path[0] == L'\\') << Narrow(path);
 }
 
 TEST(DisabledCommands, OneFolder) {
