@@ -1,19 +1,15 @@
 #include "desktop/ZintSortDesktopDialog.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <cwchar>
+
+#include "ui/FontChooser.h"
 
 namespace {
 constexpr int kTrackTop = 100;
 }
 
-COLORREF ColorOfField(uint32_t argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
-
-uint32_t FieldOfColor(COLORREF color) {
-  return 0xFF000000u | uint32_t(GetRValue(color)) << 16 | uint32_t(GetGValue(color)) << 8 | GetBValue(color);
-}
 
 int TrackPositionOfOpacity(uint8_t opacity) { return opacity * kTrackTop / 255; }
 
@@ -44,7 +40,7 @@ BOOL CZintSortDesktopDialog::OnInitDialog(LPARAM) {
                                  Binding{group2_, IDC_SORT_GROUP2, settings_.group2},
                                  Binding{border_, IDC_SORT_BORDER_COLOR, settings_.border}}) {
     binding.button.Attach(Item(binding.id));
-    binding.button.SetColor(ColorOfField(binding.field));
+    binding.button.SetColor(ArgbToColorref(binding.field));
   }
   for (int track : {IDC_SORT_GROUP_OPACITY, IDC_SORT_BORDER_OPACITY}) {
     SendItem(track, TBM_SETRANGE, FALSE, MAKELPARAM(0, kTrackTop));
@@ -106,25 +102,20 @@ void CZintSortDesktopDialog::EnableGradient() const {
 
 void CZintSortDesktopDialog::ChooseLabelFont() {
   LOGFONTW font = LabelFont(settings_);
-  CHOOSEFONTW choose{};
-  choose.lStructSize = sizeof choose;
-  choose.hwndOwner = Handle();
-  choose.lpLogFont = &font;
-  choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-  choose.rgbColors = ColorOfField(settings_.textColor);
-  if (!ChooseFontW(&choose)) return;
+  COLORREF color = ArgbToColorref(settings_.textColor);
+  if (!ChooseFontAndColor(Handle(), font, color)) return;
   settings_.font = font;
-  settings_.textColor = FieldOfColor(choose.rgbColors);
+  settings_.textColor = ColorrefToArgb(color);
   ShowFont();
 }
 
 void CZintSortDesktopDialog::Save() {
   settings_.useWallpaper = IsDlgButtonChecked(Handle(), IDC_SORT_USE_WALLPAPER) == BST_CHECKED ? 1 : 0;
-  settings_.background1 = FieldOfColor(background1_.ShownColor());
-  settings_.background2 = FieldOfColor(background2_.ShownColor());
-  settings_.group1 = FieldOfColor(group1_.ShownColor());
-  settings_.group2 = FieldOfColor(group2_.ShownColor());
-  settings_.border = FieldOfColor(border_.ShownColor());
+  settings_.background1 = ColorrefToArgb(background1_.ShownColor());
+  settings_.background2 = ColorrefToArgb(background2_.ShownColor());
+  settings_.group1 = ColorrefToArgb(group1_.ShownColor());
+  settings_.group2 = ColorrefToArgb(group2_.ShownColor());
+  settings_.border = ColorrefToArgb(border_.ShownColor());
   settings_.groupOpacity = OpacityOfTrackPosition(int(SendItem(IDC_SORT_GROUP_OPACITY, TBM_GETPOS)));
   settings_.borderOpacity = OpacityOfTrackPosition(int(SendItem(IDC_SORT_BORDER_OPACITY, TBM_GETPOS)));
 }

@@ -13,9 +13,6 @@
 #include "ui/ColorButton.h"
 #include "ui/ZintBaseDialog.h"
 
-// The colour a button shows for an ARGB field (its alpha left out), and the opaque field it gives back.
-COLORREF ColorOfField(uint32_t argb);
-uint32_t FieldOfColor(COLORREF color);
 // Opacities 0-255 on track bars of 0-100, both ways with integer division.
 int TrackPositionOfOpacity(uint8_t opacity);
 uint8_t OpacityOfTrackPosition(int position);

@@ -8,6 +8,7 @@
 
 #include "base/Prompt.h"
 #include "imaging/ImagingDialogSupport.h"
+#include "ui/FontChooser.h"
 
 const wchar_t kMissingLogoText[] = L"Image Logo File Does not Exists";
 
@@ -29,11 +30,6 @@ std::wstring FontLabel(const LOGFONTW& font, int pixelsPerInch) {
   return label;
 }
 
-COLORREF ArgbToColorref(uint32_t argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
-
-uint32_t ColorrefToArgb(COLORREF color) {
-  return 0xFF000000u | uint32_t(GetRValue(color)) << 16 | uint32_t(GetGValue(color)) << 8 | GetBValue(color);
-}
 
 CZintImageLogoDialog::CZintImageLogoDialog(PathList selection, HICON commandIcon)
     : CZintProgressReportDialog(std::move(selection), {}, commandIcon), settings_(DefaultLogoSettings()) {
@@ -115,16 +111,9 @@ void CZintImageLogoDialog::BrowseForImage() {
 }
 
 void CZintImageLogoDialog::ChooseLogoFont() {
-  LOGFONTW font = settings_.font;
-  CHOOSEFONTW chooser{};
-  chooser.lStructSize = sizeof chooser;
-  chooser.hwndOwner = Handle();
-  chooser.lpLogFont = &font;
-  chooser.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-  chooser.rgbColors = ArgbToColorref(settings_.textColor);
-  if (!ChooseFontW(&chooser)) return;
-  settings_.font = font;
-  settings_.textColor = ColorrefToArgb(chooser.rgbColors);
+  COLORREF color = ArgbToColorref(settings_.textColor);
+  if (!ChooseFontAndColor(Handle(), settings_.font, color)) return;
+  settings_.textColor = ColorrefToArgb(color);
   ShowFont();
 }
 

@@ -16,9 +16,6 @@ extern const wchar_t kMissingLogoText[];  // "Image Logo File Does not Exists"
 
 // The font's label: "%s, %dpt", its face and its size in points on a screen of that many pixels per inch.
 std::wstring FontLabel(const LOGFONTW& font, int pixelsPerInch);
-// An ARGB colour as the colour button's COLORREF and back (opaque).
-COLORREF ArgbToColorref(uint32_t argb);
-uint32_t ColorrefToArgb(COLORREF color);
 
 class CZintImageLogoDialog : public CZintProgressReportDialog<CZintImageLogoDialog> {
  public:

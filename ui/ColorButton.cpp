@@ -10,6 +10,12 @@
 #include "atl/Module.h"
 #include "ui/Dpi.h"
 
+COLORREF ArgbToColorref(uint32_t argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
+
+uint32_t ColorrefToArgb(COLORREF color) {
+  return 0xFF000000u | uint32_t(GetRValue(color)) << 16 | uint32_t(GetGValue(color)) << 8 | GetBValue(color);
+}
+
 using namespace color_picker;
 
 namespace {

@@ -11,7 +11,13 @@
 //   COLORREF chosen = border_.ShownColor();      // on OK
 #include <windows.h>
 
+#include <cstdint>
+
 #include "ui/ColorPickerLayout.h"
+
+// Stored records keep colours as opaque 0xAARRGGBB; the button and GDI speak COLORREF.
+COLORREF ArgbToColorref(uint32_t argb);
+uint32_t ColorrefToArgb(COLORREF color);  // always opaque
 
 class CColorButton {
  public:

@@ -145,7 +145,7 @@ TEST(SortDesktopDialog, TheWallpaperTickTurnsTheGradientOffAndCancelKeepsTheReco
 TEST(SortDesktopDialog, AColourChosenFromThePaletteGoesIntoTheRecord) {
   using color_picker::kPalette;
   DesktopSortSettings record = DefaultDesktopSortSettings();
-  record.group2 = FieldOfColor(kPalette[9].color);
+  record.group2 = ColorrefToArgb(kPalette[9].color);
   record.border = 0x00000000;  // Blue Sky's border: black
   std::wstring shots = ScreenshotFolder();
   CZintSortDesktopDialog dialog(record);
@@ -157,8 +157,8 @@ TEST(SortDesktopDialog, AColourChosenFromThePaletteGoesIntoTheRecord) {
     PickWithKeys(window, IDC_SORT_BORDER_COLOR, {VK_DOWN, VK_DOWN});
     Click(window, IDOK);
   });
-  EXPECT_EQ(record.group2, FieldOfColor(kPalette[10].color));
-  EXPECT_EQ(record.border, FieldOfColor(kPalette[8].color));
+  EXPECT_EQ(record.group2, ColorrefToArgb(kPalette[10].color));
+  EXPECT_EQ(record.border, ColorrefToArgb(kPalette[8].color));
 }
 
 TEST(SortDesktopDialog, AChosenFontStaysInTheRecordEvenWhenTheDialogIsCancelled) {
