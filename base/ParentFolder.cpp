@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cwctype>
+#include <mutex>
 
 namespace {
 
@@ -41,6 +42,32 @@ std::wstring WithoutTrailingBackslashes(const std::wstring& path) {
   return path.substr(0, end);
 }
 
+// The drive types the system answered, for the whole process: a right-click asks for the drive of its
+// items, and under some systems the answer costs a round trip to the mount manager. An answer is
+// trusted for a few seconds; a letter mapped to a share meanwhile is at worst taken for local once
+// more, which costs a wait on that share, not a wrong menu.
+constexpr ULONGLONG kDriveTypeLifetimeMs = 10000;
+
+bool IsRemoteDrive(wchar_t letter) {
+  struct Answer {
+    bool remote = false;
+    ULONGLONG asked = 0;  // 0: never asked
+  };
+  static std::mutex lock;
+  static Answer answers[26];
+  ULONGLONG now = GetTickCount64();
+  Answer& answer = answers[letter - L'A'];
+  {
+    std::lock_guard<std::mutex> held(lock);
+    if (answer.asked != 0 && now - answer.asked < kDriveTypeLifetimeMs) return answer.remote;
+  }
+  wchar_t drive[] = {letter, L':', L'\\', 0};
+  bool remote = GetDriveTypeW(drive) == DRIVE_REMOTE;
+  std::lock_guard<std::mutex> held(lock);
+  answer = {remote, now ? now : 1};
+  return remote;
+}
+
 }  // namespace
 
 std::wstring ParentFolder(const std::wstring& path) {
@@ -72,9 +99,6 @@ bool NetworkPathTest::operator()(const std::wstring& path) {
   wchar_t letter = towupper(path[0]);
   if (letter < L'A' || letter > L'Z') return false;
   Known& known = drives_[letter - L'A'];
-  if (known == Unknown) {
-    wchar_t drive[] = {letter, L':', L'\\', 0};
-    known = GetDriveTypeW(drive) == DRIVE_REMOTE ? Remote : Local;
-  }
+  if (known == Unknown) known = IsRemoteDrive(letter) ? Remote : Local;
   return known == Remote;
 }

@@ -14,7 +14,8 @@ bool IsRootFolder(const std::wstring& folder);
 // drive). Asks nothing of the share itself.
 bool IsNetworkPath(const std::wstring& path);
 
-// The same for many paths: each drive's type is asked once (the system's answer costs a round trip).
+// The same for many paths: each drive's type is asked once per test, and the system is asked at most
+// once every few seconds per drive for the whole process (its answer costs a round trip).
 class NetworkPathTest {
  public:
   bool operator()(const std::wstring& path);

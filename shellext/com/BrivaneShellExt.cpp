@@ -113,8 +113,6 @@ HRESULT CBrivaneShellExt::InitializeItems(IDataObject* data) {
   return complete ? S_OK : E_INVALIDARG;
 }
 
-MenuContext CBrivaneShellExt::LoadMenuContext() const { return ReadMenuContext(recent_, desktopBackground_); }
-
 KnownAttributes CBrivaneShellExt::OrderByView() {
   KnownAttributes known;
   PathList viewSelection;
@@ -146,8 +144,10 @@ STDMETHODIMP CBrivaneShellExt::QueryContextMenu(HMENU menu, UINT index, UINT fir
     }
 
     identifiers_.clear();
-    MenuContext context = LoadMenuContext();
+    MenuContext context = ReadMenuContext(desktopBackground_);
     MenuNode root = BuildMenu(selection_, context, known);
+    shownRecentCopy_ = std::move(context.recentCopy);
+    shownRecentMove_ = std::move(context.recentMove);
 
     MenuRenderer renderer(commands_, themed_, first, last);
     if (!renderer.Insert(menu, index, root)) return E_FAIL;

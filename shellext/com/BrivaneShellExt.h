@@ -21,7 +21,6 @@
 #include "shellext/menu/CommandTable.h"
 #include "shellext/menu/MenuModel.h"
 #include "shellext/settings/BrivaneSettings.h"
-#include "shellext/settings/RecentPaths.h"
 #include "ui/ZintProgressDialog.h"
 
 class CBrivaneShellExt : public ComObjectRoot,
@@ -68,8 +67,6 @@ class CBrivaneShellExt : public ComObjectRoot,
 
   HRESULT InitializeItems(IDataObject* data);
   HRESULT InitializeBackground(PCIDLIST_ABSOLUTE folder);
-  // The stored inputs of the menu: mode, favourites, recent folders, stored sort, desktop folders.
-  MenuContext LoadMenuContext() const;
   // Puts the selection in the order of the view it was clicked in, when the view selects the same
   // items; returns the attributes the shell holds for them (empty where the disk must be asked).
   KnownAttributes OrderByView();
@@ -113,7 +110,9 @@ class CBrivaneShellExt : public ComObjectRoot,
   // The data object Initialize read the selection from: its items also tell files from folders.
   ComPtr<IDataObject> selectionData_;
   ExplorerController explorer_;
-  RecentPaths recent_;
+  // The recent folders the menu showed, which its recent-folder commands use.
+  PathList shownRecentCopy_;
+  PathList shownRecentMove_;
   std::map<uint32_t, CommandId> identifiers_;
   CommandTable commands_;
   BrivaneSettings settings_;

@@ -12,6 +12,7 @@
 #include "shellext/dialogs/ZintAboutDialog.h"
 #include "shellext/dialogs/ZintFavoriteDialog.h"
 #include "shellext/dialogs/ZintSettingsDialog.h"
+#include "shellext/settings/RecentPaths.h"
 #include "ui/ResultReport.h"
 #include "ui/ZintMessageBox.h"
 
@@ -165,23 +166,24 @@ void CBrivaneShellExt::MoveToChosenFolder(CommandContext& context) {
 void CBrivaneShellExt::TransferToChosenFolder(CommandContext& context, const wchar_t* title, bool move) {
   std::wstring folder = BrowseForFolder(context.parent, title);
   if (folder.empty()) return;
+  RecentPaths recent;  // as stored now, not as when the menu was built
   if (move)
-    recent_.AddMoveFolder(folder);
+    recent.AddMoveFolder(folder);
   else
-    recent_.AddCopyFolder(folder);
-  recent_.Save();
+    recent.AddCopyFolder(folder);
+  recent.Save();
   TransferTo(context, folder, move);
 }
 
-// A recent folder is used as stored; the list keeps its order.
+// The folder is the one the menu showed, even if the stored list changed since; the list keeps its order.
 void CBrivaneShellExt::CopyToRecentFolder(CommandContext& context) {
-  const std::wstring& folder = recent_.copyFolders()[context.command - cmd::RecentCopyFirst];
-  if (!folder.empty()) TransferTo(context, folder, /*move=*/false);
+  size_t index = context.command - cmd::RecentCopyFirst;
+  if (index < shownRecentCopy_.size()) TransferTo(context, shownRecentCopy_[index], /*move=*/false);
 }
 
 void CBrivaneShellExt::MoveToRecentFolder(CommandContext& context) {
-  const std::wstring& folder = recent_.moveFolders()[context.command - cmd::RecentMoveFirst];
-  if (!folder.empty()) TransferTo(context, folder, /*move=*/true);
+  size_t index = context.command - cmd::RecentMoveFirst;
+  if (index < shownRecentMove_.size()) TransferTo(context, shownRecentMove_[index], /*move=*/true);
 }
 
 void CBrivaneShellExt::TransferTo(CommandContext& context, const std::wstring& folder, bool move) {

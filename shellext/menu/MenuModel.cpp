@@ -1,7 +1,6 @@
 #include "shellext/menu/MenuModel.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include <algorithm>
 
@@ -153,13 +152,6 @@ class MenuBuilder {
 };
 
 }  // namespace
-
-DesktopFolders QueryDesktopFolders() {
-  wchar_t user[MAX_PATH] = L"", common[MAX_PATH] = L"";
-  SHGetSpecialFolderPathW(nullptr, user, CSIDL_DESKTOPDIRECTORY, FALSE);
-  SHGetSpecialFolderPathW(nullptr, common, CSIDL_COMMON_DESKTOPDIRECTORY, FALSE);
-  return {user, common};
-}
 
 std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const DesktopFolders& desktop,
                                                const KnownAttributes& known) {

@@ -8,14 +8,9 @@
 
 #include "base/CommandId.h"
 #include "base/PathList.h"
+#include "shellext/settings/DesktopFolders.h"
 
 enum class MenuMode { Full, FavoritesOnly, DesktopBackground };
-
-struct DesktopFolders {
-  std::wstring user;    // CSIDL_DESKTOPDIRECTORY
-  std::wstring common;  // CSIDL_COMMON_DESKTOPDIRECTORY
-};
-DesktopFolders QueryDesktopFolders();
 
 // Everything besides the selection that shapes the menu.
 struct MenuContext {

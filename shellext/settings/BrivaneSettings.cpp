@@ -47,8 +47,10 @@ void SetLastCheckedForUpdates() {
   reg::Write(reg::kLastCheckedForUpdates, REG_BINARY, &now, sizeof now, reg::KeyAccess::ExistingOnly);
 }
 
-int32_t DaysSinceLastUpdateCheck() {
-  double days = (double(CurrentTime()) - double(GetLastCheckedForUpdates())) / 86400.0;
+int32_t DaysSinceLastUpdateCheck() { return DaysSince(GetLastCheckedForUpdates()); }
+
+int32_t DaysSince(int64_t lastChecked) {
+  double days = (double(CurrentTime()) - double(lastChecked)) / 86400.0;
   // A damaged stored time must not overflow the day count.
   constexpr double kMax = std::numeric_limits<int32_t>::max();
   constexpr double kMin = std::numeric_limits<int32_t>::min();

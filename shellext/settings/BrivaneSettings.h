@@ -26,6 +26,8 @@ int64_t GetLastCheckedForUpdates();
 void SetLastCheckedForUpdates();
 // Whole days since the last check, truncated toward zero; negative when the clock went back.
 int32_t DaysSinceLastUpdateCheck();
+// The same for a last check already read.
+int32_t DaysSince(int64_t lastChecked);
 
 // The clock behind the last-check functions (seconds since 1970). Tests install their own; null
 // restores the system clock.

@@ -7,6 +7,7 @@
 #include "base/ParentFolder.h"
 #include "base/Trace.h"
 #include "shellext/settings/BrivaneSettings.h"
+#include "shellext/settings/SettingsSnapshot.h"
 
 namespace {
 
@@ -32,8 +33,10 @@ bool StartProgram(const std::wstring& program, const wchar_t* parameters) {
 }
 
 void RunAutomaticUpdateSchedule() {
-  uint32_t interval = BrivaneSettings().GetAutomaticUpdatesInterval();
-  int32_t days = DaysSinceLastUpdateCheck();
+  // From the snapshot: every release of a menu's object runs this, and it is seldom due.
+  std::shared_ptr<const SettingsSnapshot> stored = CurrentSettings();
+  uint32_t interval = stored->updatesInterval;
+  int32_t days = DaysSince(stored->lastCheckedForUpdates);
   if (days < 0) SetLastCheckedForUpdates();
   if (interval >= 1 && int64_t(days) >= int64_t(interval)) {
     std::wstring updater = UpdaterPath();

@@ -8,7 +8,6 @@
 #include "StandInProcess.h"
 #include "shellext/menu/MenuContextReader.h"
 #include "shellext/menu/MenuModel.h"
-#include "shellext/settings/RecentPaths.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -20,8 +19,7 @@ class BrivaneMenu : public RegisteredBrivane {
   // The menu that the menu model builds for the selection with the stored settings, printed as the
   // stand-in prints the real menu.
   static std::string ModelMenu(const PathList& selection, bool desktopBackground = false) {
-    RecentPaths recent;
-    return Narrow(MenuTreeText(BuildMenu(selection, ReadMenuContext(recent, desktopBackground))));
+    return Narrow(MenuTreeText(BuildMenu(selection, ReadMenuContext(desktopBackground))));
   }
 
   // Runs the stand-in on the named items and checks its menu against the model's for their paths:

@@ -4,6 +4,7 @@
 #include "shellext/settings/Favorites.h"
 #include "shellext/settings/RecentPaths.h"
 #include "shellext/settings/SettingsRegistry.h"
+#include "shellext/settings/SettingsSnapshot.h"
 #include "support/SettingsSandbox.h"
 
 namespace {
@@ -196,7 +197,7 @@ TEST_F(Recent, DISABLED_ClearAllForAnotherProcess) {
 
 TEST_F(Recent, MenuContextReadsTheStoredState) {
   RecentPaths empty;
-  MenuContext first = ReadMenuContext(empty, false);  // a first run with no key
+  MenuContext first = ReadMenuContext(false);  // a first run with no key
   EXPECT_EQ(first.mode, MenuMode::Full);
   EXPECT_TRUE(first.favorites.empty());
   EXPECT_TRUE(first.recentCopy.empty());
@@ -207,14 +208,14 @@ TEST_F(Recent, MenuContextReadsTheStoredState) {
   PutBinary(reg::kLastDesktopSortData, std::vector<uint8_t>(644, 7));
   StoreCopies({L"C:\\a", L"C:\\b"});
   RecentPaths recent;
-  MenuContext context = ReadMenuContext(recent, false);
+  MenuContext context = ReadMenuContext(false);
   EXPECT_EQ(context.mode, MenuMode::FavoritesOnly);
   EXPECT_EQ(context.favorites, (std::vector<CommandId>{5, 0, 18}));
   EXPECT_EQ(context.recentCopy, (PathList{L"C:\\a", L"C:\\b"}));
   EXPECT_TRUE(context.recentMove.empty());
   EXPECT_TRUE(context.hasStoredSort);
   EXPECT_EQ(context.desktop.user, QueryDesktopFolders().user);
-  EXPECT_EQ(ReadMenuContext(recent, true).mode, MenuMode::DesktopBackground);
+  EXPECT_EQ(ReadMenuContext(true).mode, MenuMode::DesktopBackground);
 
   PutBinary(reg::kLastDesktopSortData, std::vector<uint8_t>(645, 7));
   EXPECT_FALSE(HasStoredDesktopSort());

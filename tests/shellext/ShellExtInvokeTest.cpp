@@ -147,6 +147,20 @@ TEST_F(ShellExtInvokeTest, AFailedJoinIsReportedUnderItsTitle) {
   EXPECT_EQ(title, L"Brivane - Join Operation Error");
 }
 
+// The stored list may change while the menu is open (another window's copy): the entry copies into the
+// folder it showed.
+TEST_F(ShellExtInvokeTest, ARecentFolderEntryCopiesIntoTheFolderItShowed) {
+  std::wstring shown = dir_.Folder(L"shown"), later = dir_.Folder(L"later");
+  std::wstring file = dir_.File(L"a.txt", "text");
+  PutString(L"RecentCopyPath00", shown);
+  ASSERT_TRUE(SUCCEEDED(Query({file})));
+  UINT offset = OffsetOf(shown);
+  PutString(L"RecentCopyPath00", later);
+  EXPECT_EQ(Invoke(offset), S_OK);
+  EXPECT_NE(GetFileAttributesW((shown + L"\\a.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesW((later + L"\\a.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 TEST_F(ShellExtInvokeTest, ReleasingTheObjectRunsTheUpdateSchedule) {
   RecordingStarter::started().clear();
   object_.reset();  // nothing stored: the first release after installation starts the updater

@@ -36,7 +36,7 @@ TEST_F(ShellExtMenuTest, InsertsTheModelsMenuBetweenSeparatorsWithConsecutiveIde
 
   // The real menu shows exactly the model: texts, order, separators, submenus and greyed entries.
   std::wstring tree = RealMenuTreeText(top.info.hSubMenu, L"Brivane");
-  EXPECT_EQ(tree, MenuTreeText(BuildMenu(selection, ReadMenuContext(RecentPaths(), false))));
+  EXPECT_EQ(tree, MenuTreeText(BuildMenu(selection, ReadMenuContext(false))));
   EXPECT_NE(tree.find(L"  Favorites >\n    Manage Favorites\n    ---\n    Move Files Up\n    ---\n"
                       L"    Rename - Find and Replace\n"),
             std::wstring::npos);

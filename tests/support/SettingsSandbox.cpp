@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "shellext/settings/SettingsSnapshot.h"
+
 namespace {
 constexpr wchar_t kBrivaneKey[] = L"Software\\Brivane";
 constexpr wchar_t kInheritVariable[] = L"BRIVANE_TEST_SANDBOX";
@@ -23,16 +25,25 @@ SettingsSandbox::SettingsSandbox()
     redirected_ = RegOverridePredefKey(HKEY_CURRENT_USER, root) == ERROR_SUCCESS;
     RegCloseKey(root);
   }
+  // The process's settings snapshot watches the keys of the mapping it was read under.
+  ForgetSettingsSnapshot();
+  // A real current-user key always holds "Software".
+  HKEY software = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &software, nullptr) ==
+      ERROR_SUCCESS)
+    RegCloseKey(software);
   if (owner_) RemoveKey();
 }
 
 SettingsSandbox::~SettingsSandbox() {
   if (!owner_) {
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    ForgetSettingsSnapshot();
     return;
   }
   RemoveKey();
   RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+  ForgetSettingsSnapshot();
   RegDeleteTreeW(HKEY_CURRENT_USER, root_.c_str());
   RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\BrivaneTestSandbox");  // only when no other sandbox is open
 }

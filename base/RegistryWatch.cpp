@@ -1,0 +1,35 @@
+#include "base/RegistryWatch.h"
+
+RegistryWatch::RegistryWatch(std::vector<Target> targets)
+    : targets_(std::move(targets)), event_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
+
+bool RegistryWatch::Changed() {
+  if (armed_ && WaitForSingleObject(event_.get(), 0) == WAIT_TIMEOUT) return false;
+  armed_ = ArmAll();
+  return true;
+}
+
+bool RegistryWatch::ArmAll() {
+  if (!event_) return false;
+  // Closing a watched key may signal the event: clear it only once the old keys are gone.
+  keys_.clear();
+  ResetEvent(event_.get());
+  // Thread-agnostic: Explorer's menu threads come and go, and a notification armed by a thread that
+  // has ended would otherwise be dropped with it. Systems that refuse it leave the watch unarmed, and
+  // every call then answers true.
+  constexpr DWORD kAgnostic = REG_NOTIFY_THREAD_AGNOSTIC;
+  bool complete = true;
+  for (const Target& target : targets_) {
+    UniqueKey key;
+    if (RegOpenKeyExW(target.root, target.path, 0, KEY_NOTIFY, key.put()) != ERROR_SUCCESS) {
+      complete = complete && target.mayBeMissing;
+      continue;
+    }
+    if (RegNotifyChangeKeyValue(key.get(), FALSE, target.filter | kAgnostic, event_.get(), TRUE) != ERROR_SUCCESS) {
+      complete = false;
+      continue;
+    }
+    keys_.push_back(std::move(key));
+  }
+  return complete;
+}
