@@ -10,7 +10,7 @@ namespace {
 constexpr wchar_t kLongPrefix[] = L"\\\\?\\";
 constexpr wchar_t kLongUncPrefix[] = L"\\\\?\\UNC\\";
 
-bool StartsWith(const std::wstring& text, const wchar_t* prefix) { return text.rfind(prefix, 0) == 0; }
+bool StartsWith(std::wstring_view text, std::wstring_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 // The end of "server\share" starting at `from`: past the second name, or npos when it has no share.
 size_t ShareEnd(const std::wstring& path, size_t from) {
@@ -91,7 +91,7 @@ bool IsRootFolder(const std::wstring& folder) {
 
 bool IsNetworkPath(const std::wstring& path) { return NetworkPathTest()(path); }
 
-bool NetworkPathTest::operator()(const std::wstring& path) {
+bool NetworkPathTest::operator()(std::wstring_view path) {
   if (StartsWith(path, kLongUncPrefix)) return true;
   if (StartsWith(path, kLongPrefix)) return false;
   if (StartsWith(path, L"\\\\")) return true;

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 // Strips trailing backslashes, then cuts at the last backslash, or just after the last colon:
 // C:\a\b.txt -> C:\a, C:\a -> C:, a name with neither -> empty. A root is its own parent: C:\ -> C:,
@@ -18,7 +19,7 @@ bool IsNetworkPath(const std::wstring& path);
 // once every few seconds per drive for the whole process (its answer costs a round trip).
 class NetworkPathTest {
  public:
-  bool operator()(const std::wstring& path);
+  bool operator()(std::wstring_view path);
 
  private:
   enum Known : unsigned char { Unknown, Local, Remote };

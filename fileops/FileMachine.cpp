@@ -12,16 +12,16 @@ std::wstring AsciiLower(std::wstring text) {
 
 namespace {
 // Where the extension's dot is; npos when there is none. A dot in a folder name is no extension.
-size_t ExtensionDot(const std::wstring& path) {
+size_t ExtensionDot(std::wstring_view path) {
   size_t dot = path.rfind(L'.');
   if (dot == std::wstring::npos || path.find(L'\\', dot + 1) != std::wstring::npos) return std::wstring::npos;
   return dot;
 }
 }  // namespace
 
-std::wstring PathExtension(const std::wstring& path) {
+std::wstring PathExtension(std::wstring_view path) {
   size_t dot = ExtensionDot(path);
-  return dot == std::wstring::npos ? std::wstring() : AsciiLower(path.substr(dot + 1));
+  return dot == std::wstring::npos ? std::wstring() : AsciiLower(std::wstring(path.substr(dot + 1)));
 }
 
 PathParts SplitPath(const std::wstring& path) {

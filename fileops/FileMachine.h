@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The parts of a path, by text alone (no disk access).
 struct PathParts {
@@ -14,7 +15,7 @@ struct PathParts {
 };
 PathParts SplitPath(const std::wstring& path);
 // Just the extension of SplitPath, for walks over many paths that need no other part.
-std::wstring PathExtension(const std::wstring& path);
+std::wstring PathExtension(std::wstring_view path);
 
 // The path as the file system stores it: the platform drops trailing dots and spaces from a name, so
 // C:\a\abc. names C:\a\abc. Nothing of a name made of dots and spaces is left: C:\a\.. gives C:\a\,

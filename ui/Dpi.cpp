@@ -21,12 +21,19 @@ int DeviceContextDpi(HWND window) {
   return dpi;
 }
 
+// A process keeps the system DPI it started with (a change applies from the next sign-in), and a
+// right-click without a window asks for it every time.
+int SystemDpi() {
+  static const int dpi = DeviceContextDpi(nullptr);
+  return dpi;
+}
+
 }  // namespace
 
 int WindowDpi(HWND window) {
   static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
   int dpi = getDpiForWindow && window ? int(getDpiForWindow(window)) : 0;
-  if (dpi <= 0) dpi = DeviceContextDpi(window);
+  if (dpi <= 0) dpi = window ? DeviceContextDpi(window) : SystemDpi();
   return dpi > 0 ? dpi : kDefaultDpi;
 }
 
@@ -36,7 +43,7 @@ int SmallIconSize(int dpi) {
   if (dpi <= 0) dpi = kDefaultDpi;
   int size = getSystemMetricsForDpi ? getSystemMetricsForDpi(SM_CXSMICON, UINT(dpi)) : 0;
   if (size > 0) return size;
-  int systemDpi = DeviceContextDpi(nullptr);
+  int systemDpi = SystemDpi();
   int systemSize = GetSystemMetrics(SM_CXSMICON);
   if (systemSize <= 0) return ScaleForDpi(16, dpi);
   return systemDpi > 0 ? MulDiv(systemSize, dpi, systemDpi) : systemSize;

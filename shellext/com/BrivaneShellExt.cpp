@@ -77,6 +77,8 @@ STDMETHODIMP CBrivaneShellExt::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject*
   try {
     desktopBackground_ = false;
     selectionData_.reset();
+    handed_ = DroppedFiles();
+    selection_.clear();
     // Items come with a data object; some Explorer versions pass their folder as well. Only a click on
     // a background comes with the folder alone.
     if (data) return InitializeItems(data);
@@ -104,36 +106,43 @@ HRESULT CBrivaneShellExt::InitializeItems(IDataObject* data) {
   FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
   STGMEDIUM medium{};
   if (FAILED(data->GetData(&format, &medium))) return E_INVALIDARG;
-  PathList paths;
-  bool complete = medium.tymed == TYMED_HGLOBAL && ReadDropFiles(medium.hGlobal, paths);
-  ReleaseStgMedium(&medium);
-  if (paths.empty()) return E_INVALIDARG;
-  selection_ = std::move(paths);
+  DroppedFiles dropped(medium);
+  if (dropped.paths().empty()) return E_INVALIDARG;
+  bool complete = dropped.complete();
+  handed_ = std::move(dropped);
   selectionData_ = ComPtr<IDataObject>(data);
   return complete ? S_OK : E_INVALIDARG;
 }
 
-KnownAttributes CBrivaneShellExt::OrderByView() {
-  KnownAttributes known;
+// What the shell already holds about the items saves asking the disk for each: through the view's own
+// folder when it shows them, by binding their folder only for selections large enough to repay it.
+KnownAttributes CBrivaneShellExt::ShellHeldAttributes(const PathViews& items) {
+  if (!selectionData_ || items.size() < kShellAttributesWorthPaths) return {};
+  ComPtr<IShellFolder> viewFolder = site_ ? explorer_.ViewFolder() : ComPtr<IShellFolder>();
+  bool mayBind = items.size() >= kShellAttributesWorthBinding;
+  return ReadShellAttributes(selectionData_.get(), items, viewFolder.get(), mayBind);
+}
+
+const PathList& CBrivaneShellExt::CommandSelection() {
+  const PathViews& handed = handed_.paths();
+  if (handed.empty()) return selection_;
+  selection_.assign(handed.begin(), handed.end());
+  // The view the items were clicked in gives their order, but only when it shows the same items: a
+  // right-click in the navigation pane leaves the view's own selection as it was. Asked here rather
+  // than for the menu: the view answers slowly for thousands of items, and only a command needs it.
   PathList viewSelection;
-  if (site_ && explorer_.GetSelectedPaths(viewSelection, &known) && SameItems(viewSelection, selection_)) {
+  if (site_ && explorer_.GetSelectedPaths(viewSelection) && SameItems(viewSelection, selection_))
     selection_ = std::move(viewSelection);
-    return known;
-  }
-  known.clear();
-  if (selectionData_ && selection_.size() >= kShellAttributesWorthPaths)
-    known = ReadShellAttributes(selectionData_.get(), selection_);
-  return known;
+  return selection_;
 }
 
 STDMETHODIMP CBrivaneShellExt::QueryContextMenu(HMENU menu, UINT index, UINT first, UINT last, UINT flags) {
   if (flags & CMF_DEFAULTONLY) return MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0);
   try {
-    // The items Explorer handed over are the selection. The view they were clicked in gives their
-    // order, and the attributes it holds save asking the disk, but only when it shows the same items:
-    // a right-click in the navigation pane leaves the view's own selection as it was.
+    // The items Explorer handed over are the selection; commands take them in the view's order.
     if (site_) explorer_.Attach(site_.get());
-    KnownAttributes known = desktopBackground_ ? KnownAttributes{} : OrderByView();
+    const PathViews& items = handed_.paths();
+    KnownAttributes known = desktopBackground_ ? KnownAttributes{} : ShellHeldAttributes(items);
     commands_.SetMenuIconSize(SmallIconSize(WindowDpi(explorer_.Window())));
     if (themed_) {
       HTHEME theme = OpenThemeData(nullptr, L"MENU");
@@ -145,7 +154,7 @@ STDMETHODIMP CBrivaneShellExt::QueryContextMenu(HMENU menu, UINT index, UINT fir
 
     identifiers_.clear();
     MenuContext context = ReadMenuContext(desktopBackground_);
-    MenuNode root = BuildMenu(selection_, context, known);
+    MenuNode root = BuildMenu(items, context, known);
     shownRecentCopy_ = std::move(context.recentCopy);
     shownRecentMove_ = std::move(context.recentMove);
 

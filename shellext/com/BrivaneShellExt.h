@@ -17,6 +17,7 @@
 #include "fileops/CommandAction.h"
 #include "fileops/FilesRefactor.h"
 #include "shellext/com/ActionTable.h"
+#include "shellext/com/DropFiles.h"
 #include "shellext/com/ExplorerController.h"
 #include "shellext/menu/CommandTable.h"
 #include "shellext/menu/MenuModel.h"
@@ -67,9 +68,11 @@ class CBrivaneShellExt : public ComObjectRoot,
 
   HRESULT InitializeItems(IDataObject* data);
   HRESULT InitializeBackground(PCIDLIST_ABSOLUTE folder);
-  // Puts the selection in the order of the view it was clicked in, when the view selects the same
-  // items; returns the attributes the shell holds for them (empty where the disk must be asked).
-  KnownAttributes OrderByView();
+  // The attributes the shell holds for the handed-over items (empty where the disk must be asked).
+  KnownAttributes ShellHeldAttributes(const PathViews& items);
+  // The selection a command acts on: the handed-over items, in the order of the view they were clicked
+  // in when it selects the same items.
+  const PathList& CommandSelection();
 
   // Runs a feature's row: its dialog, then its direct operation or immediate action. False when the
   // dialog was cancelled.
@@ -106,6 +109,9 @@ class CBrivaneShellExt : public ComObjectRoot,
   OperationResult result_;
   bool themed_ = false;
   bool desktopBackground_ = false;
+  // The items Explorer handed to Initialize, viewed in its CF_HDROP block.
+  DroppedFiles handed_;
+  // What commands act on: made from handed_ when a command runs, or given to RunCommandOn.
   PathList selection_;
   // The data object Initialize read the selection from: its items also tell files from folders.
   ComPtr<IDataObject> selectionData_;

@@ -53,6 +53,7 @@ STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
     result_.Clear();
     // An offset, not a verb string; a 64-bit pointer can have a zero high word, so all its upper bits count.
     if (!IS_INTRESOURCE(info->lpVerb)) return E_INVALIDARG;
+    CommandSelection();
 
     const auto* extended = reinterpret_cast<const CMINVOKECOMMANDINFOEX*>(info);
     if (info->cbSize >= sizeof(CMINVOKECOMMANDINFOEX) && (info->fMask & CMIC_MASK_UNICODE) && extended->lpDirectoryW)
@@ -93,6 +94,7 @@ bool CBrivaneShellExt::RunCommandOn(CommandId command, const PathList& selection
   servesMenu_ = false;
   result_.Clear();
   outcome = result_;
+  handed_ = DroppedFiles();
   selection_ = selection;
   workingFolder_ = selection_.empty() ? std::wstring() : ParentFolder(selection_.front());
   currentCommand_ = command;

@@ -26,6 +26,8 @@ class ExplorerController {
 
   // The Explorer window; null when none is attached.
   HWND Window() const;
+  // The folder the attached view shows; null without one.
+  ComPtr<IShellFolder> ViewFolder() const;
 
   // The selected items' paths in the view's order; false when the view does not answer. Items
   // without a file-system path are left out. With attributes: beside each path the file attributes
@@ -52,7 +54,6 @@ class ExplorerController {
 
  private:
   ComPtr<IDataObject> ItemObject(UINT which) const;
-  ComPtr<IShellFolder> ViewFolder() const;
   ComPtr<IDataObject> AllItemsFromFolderView() const;
   void DeselectAllByIndex();
 

@@ -3,17 +3,22 @@
 // paths also carries the items themselves ("Shell IDList Array"), and file-system items hold their
 // attributes.
 #include <objidl.h>
+#include <shobjidl.h>
 
 #include <cstddef>
 
 #include "base/PathList.h"
 #include "shellext/menu/MenuModel.h"
 
-// Reading them means binding the items' folder, which costs about as much as asking the disk for a few
-// hundred paths (measured under Wine; far less on Windows). Below this many paths the disk is asked.
-constexpr size_t kShellAttributesWorthPaths = 1024;
+// Reading them costs the item array (about as much as asking the disk for a dozen paths under Wine) and
+// the items' folder: a view holds its own, and binding it costs about as much as asking the disk for a
+// few hundred paths (measured under Wine; far less on Windows). Below these sizes the disk is asked.
+constexpr size_t kShellAttributesWorthPaths = 16;      // through the view's folder
+constexpr size_t kShellAttributesWorthBinding = 1024;  // binding the items' folder
 
-// The attributes for the paths the data object gave as CF_HDROP, in the same order. An item whose file
+// The attributes for the paths the data object gave as CF_HDROP, in the same order: through viewFolder
+// when it is the items' folder, otherwise, when mayBind, by binding their folder. An item whose file
 // name is not the last part of its path stays 0 (unknown). Empty when the data object has no item
 // array of the same length or its folder cannot be had.
-KnownAttributes ReadShellAttributes(IDataObject* data, const PathList& paths);
+KnownAttributes ReadShellAttributes(IDataObject* data, const PathViews& paths, IShellFolder* viewFolder = nullptr,
+                                    bool mayBind = true);

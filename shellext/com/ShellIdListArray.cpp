@@ -73,22 +73,23 @@ PCUITEMID_CHILD ShellIdListArray::Item(UINT index) const {
   return reinterpret_cast<PCUITEMID_CHILD>(reinterpret_cast<const BYTE*>(array_) + array_->aoffset[index + 1]);
 }
 
-bool ShellIdListArray::UseParentFolder(IShellFolder* known) {
+bool ShellIdListArray::UseFolderIfParent(IShellFolder* known) {
   parent_.reset();
+  if (!array_ || !known) return false;
+  PIDLIST_ABSOLUTE location = nullptr;
+  ComPtr<IPersistFolder2> persist;
+  if (FAILED(known->QueryInterface(IID_IPersistFolder2, persist.put_void())) ||
+      FAILED(persist->GetCurFolder(&location)) || !location)
+    return false;
+  bool same = SameItemList(location, Parent());
+  CoTaskMemFree(location);
+  if (same) parent_ = ComPtr<IShellFolder>(known);
+  return same;
+}
+
+bool ShellIdListArray::UseParentFolder(IShellFolder* known) {
+  if (UseFolderIfParent(known)) return true;
   if (!array_) return false;
-  if (known) {
-    PIDLIST_ABSOLUTE location = nullptr;
-    ComPtr<IPersistFolder2> persist;
-    if (SUCCEEDED(known->QueryInterface(IID_IPersistFolder2, persist.put_void())) &&
-        SUCCEEDED(persist->GetCurFolder(&location)) && location) {
-      bool same = SameItemList(location, Parent());
-      CoTaskMemFree(location);
-      if (same) {
-        parent_ = ComPtr<IShellFolder>(known);
-        return true;
-      }
-    }
-  }
   ComPtr<IShellFolder> desktop;
   if (FAILED(SHGetDesktopFolder(desktop.put())) || !desktop) return false;
   if (ILIsEmpty(Parent())) {

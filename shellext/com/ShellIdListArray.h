@@ -26,6 +26,8 @@ class ShellIdListArray {
   // (a view's own), otherwise the folder is bound here once. Asking the shell for each item's path on
   // its own binds that folder again for every item. False when the folder cannot be had.
   bool UseParentFolder(IShellFolder* known = nullptr);
+  // The same with `known` only: false, and no folder bound, when it is not the items' parent.
+  bool UseFolderIfParent(IShellFolder* known);
 
   // The item's file-system path, or false when it has none (a virtual item).
   bool Path(UINT index, std::wstring& path) const;

@@ -153,12 +153,12 @@ class MenuBuilder {
 
 }  // namespace
 
-std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const DesktopFolders& desktop,
+std::vector<CommandId> ComputeDisabledCommands(const PathViews& selection, const DesktopFolders& desktop,
                                                const KnownAttributes& known) {
   std::vector<CommandId> disabled;
   if (selection.empty()) return disabled;
 
-  std::wstring parent = ParentFolder(selection.front());
+  std::wstring parent = ParentFolder(std::wstring(selection.front()));
   if (parent != desktop.user && parent != desktop.common)
     AddAll(disabled, {cmd::SortDesktopCustom, cmd::SortDesktopRedo, cmd::SortDesktopBlueSky, cmd::SortDesktopDark,
                       cmd::SortDesktopEggPlant, cmd::SortDesktopSunset});
@@ -169,7 +169,7 @@ std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const 
   bool allFolders = true, allImages = true, allJpeg = true, allEncrypted = true;
   NetworkPathTest onNetwork;
   for (size_t i = 0; i < selection.size(); ++i) {
-    const std::wstring& path = selection[i];
+    std::wstring_view path = selection[i];
     bool isFile = false;
     if (i < known.size() && known[i]) {
       isFile = !(known[i] & FILE_ATTRIBUTE_DIRECTORY);
@@ -178,7 +178,7 @@ std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const 
       // extension counts as a file. The command itself finds out.
       isFile = !PathExtension(path).empty();
     } else {
-      DWORD attributes = GetFileAttributesW(path.c_str());
+      DWORD attributes = GetFileAttributesW(std::wstring(path).c_str());
       isFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
     if (!isFile) {
@@ -207,7 +207,7 @@ std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const 
   return disabled;
 }
 
-MenuNode BuildMenu(const PathList& selection, const MenuContext& context, const KnownAttributes& known) {
+MenuNode BuildMenu(const PathViews& selection, const MenuContext& context, const KnownAttributes& known) {
   std::vector<CommandId> disabled;
   if (context.mode != MenuMode::DesktopBackground)
     disabled = ComputeDisabledCommands(selection, context.desktop, known);

@@ -37,11 +37,12 @@ struct MenuNode {
 using KnownAttributes = std::vector<DWORD>;
 
 // Commands shown greyed for this selection (empty in desktop background mode).
-std::vector<CommandId> ComputeDisabledCommands(const PathList& selection, const DesktopFolders& desktop,
+std::vector<CommandId> ComputeDisabledCommands(const PathViews& selection, const DesktopFolders& desktop,
                                                const KnownAttributes& known = {});
 
 // The popup behind the "Brivane" entry.
-MenuNode BuildMenu(const PathList& selection, const MenuContext& context, const KnownAttributes& known = {});
+MenuNode BuildMenu(const PathViews& selection, const MenuContext& context, const KnownAttributes& known = {});
+
 
 // A command's text: inside a short-text submenu (Rename, Image Manipulation, Image Album, Sort Desktop)
 // the label after its first " - ", elsewhere the whole label.

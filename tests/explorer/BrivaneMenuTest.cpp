@@ -19,7 +19,7 @@ class BrivaneMenu : public RegisteredBrivane {
   // The menu that the menu model builds for the selection with the stored settings, printed as the
   // stand-in prints the real menu.
   static std::string ModelMenu(const PathList& selection, bool desktopBackground = false) {
-    return Narrow(MenuTreeText(BuildMenu(selection, ReadMenuContext(desktopBackground))));
+    return Narrow(MenuTreeText(BuildMenu(ViewsOf(selection), ReadMenuContext(desktopBackground))));
   }
 
   // Runs the stand-in on the named items and checks its menu against the model's for their paths:

@@ -20,7 +20,7 @@ const MenuNode* Find(const MenuNode& node, const std::wstring& text) {
 }
 
 std::wstring Tree(const PathList& selection, const MenuContext& context) {
-  return MenuTreeText(BuildMenu(selection, context));
+  return MenuTreeText(BuildMenu(ViewsOf(selection), context));
 }
 
 TEST(ParentFolder, CutsAtTheLastBackslashOrAfterTheColon) {
@@ -109,11 +109,11 @@ TEST(DisabledCommands, EncryptedFilesAndFoldersKeepDecrypt) {
 TEST(DisabledCommands, AttributesTheShellHoldsComeBeforeTheDisk) {
   TempDir dir;
   PathList pictures{dir.File(L"a.jpg"), dir / L"gone.jpg"};  // the second is not on the disk
-  EXPECT_TRUE(Has(ComputeDisabledCommands(pictures, {}), cmd::ImageCustomResize));
-  auto listed = ComputeDisabledCommands(pictures, {}, {0, FILE_ATTRIBUTE_ARCHIVE});
+  EXPECT_TRUE(Has(ComputeDisabledCommands(ViewsOf(pictures), {}), cmd::ImageCustomResize));
+  auto listed = ComputeDisabledCommands(ViewsOf(pictures), {}, {0, FILE_ATTRIBUTE_ARCHIVE});
   EXPECT_FALSE(Has(listed, cmd::ImageCustomResize));
   EXPECT_FALSE(Has(listed, cmd::AlbumCustom));
-  auto folder = ComputeDisabledCommands(pictures, {}, {FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_NORMAL});
+  auto folder = ComputeDisabledCommands(ViewsOf(pictures), {}, {FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_NORMAL});
   EXPECT_TRUE(Has(folder, cmd::ImageCustomResize));
   EXPECT_TRUE(Has(folder, cmd::ExtractFromFolder));
 }

@@ -20,7 +20,8 @@ struct ShellExtTestAccess {
   static void SetThemed(CBrivaneShellExt& object, bool themed) { object.themed_ = themed; }
   static bool Themed(const CBrivaneShellExt& object) { return object.themed_; }
   static CommandId CurrentCommand(const CBrivaneShellExt& object) { return object.currentCommand_; }
-  static const PathList& Selection(const CBrivaneShellExt& object) { return object.selection_; }
+  // What a command would act on now.
+  static const PathList& Selection(CBrivaneShellExt& object) { return object.CommandSelection(); }
   static const CommandTable& Commands(const CBrivaneShellExt& object) { return object.commands_; }
   static const std::wstring& WorkingFolder(const CBrivaneShellExt& object) { return object.workingFolder_; }
 };

@@ -1,0 +1,3 @@
+#include "base/PathList.h"
+
+PathViews ViewsOf(const PathList& paths) { return PathViews(paths.begin(), paths.end()); }
