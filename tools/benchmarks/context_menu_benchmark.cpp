@@ -3,6 +3,7 @@
 // platform's own item context menu (IShellFolder::GetUIObjectOf(IID_IContextMenu)) of the selection,
 // and the ratio of the two totals. Brivane is timed twice: without a site, and as Explorer calls it,
 // with the folder's real shell view (every item selected) as site before QueryContextMenu.
+// Last, the part of Brivane's time that the system takes before any of its code runs.
 // Registers build\Brivane.dll machine-wide in the prefix for the run and unregisters it afterwards.
 #include <windows.h>
 #include <shlobj.h>
@@ -124,6 +125,26 @@ bool Measure(MakeHandler make, Selection& selection, IUnknown* site, Timing& tim
   return SUCCEEDED(hr);
 }
 
+// What any handler pays the system before its own code runs: COM finding the class (registry lookups,
+// DllGetClassObject) and the data object rendering CF_HDROP for the handler to read.
+struct SystemShare {
+  std::vector<double> classObject, dropFiles;
+};
+
+void MeasureSystemShare(Selection& selection, SystemShare& share) {
+  auto start = Clock::now();
+  ComPtr<IClassFactory> factory;
+  CoGetClassObject(kClsidBrivaneShellExt, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, factory.put_void());
+  factory.reset();
+  auto found = Clock::now();
+  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium{};
+  if (SUCCEEDED(selection.data->GetData(&format, &medium))) ReleaseStgMedium(&medium);
+  auto rendered = Clock::now();
+  share.classObject.push_back(Ms(found - start));
+  share.dropFiles.push_back(Ms(rendered - found));
+}
+
 using RegisterFunction = HRESULT(WINAPI*)();
 
 }  // namespace
@@ -150,6 +171,11 @@ int wmain() {
   printf("Milliseconds, medians. Brivane: CoCreateInstance, Initialize (CF_HDROP) [+ SetSite], QueryContextMenu;\n"
          "platform: IShellFolder::GetUIObjectOf(IID_IContextMenu), QueryContextMenu. Ratio: Brivane's\n"
          "to-menu plus release over the platform's.\n");
+  struct Share {
+    int count;
+    double classObject, dropFiles, total;
+  };
+  std::vector<Share> shares;
   for (bool withSite : {false, true}) {
     printf("\n%s\n", withSite ? "With the folder's shell view as site (all items selected in it):"
                                : "Without a site:");
@@ -172,10 +198,12 @@ int wmain() {
       // the view's folder: fewer rounds there.
       const int rounds = count < 10000 ? 20 : withSite ? 3 : 5;
       Timing brivane, platform;
+      SystemShare system;
       bool ok = true;
       for (int round = 0; round < rounds; ++round) {
         ok = Measure(MakeBrivane, selection, site, brivane) && ok;
         ok = Measure(MakePlatform, selection, nullptr, platform) && ok;
+        if (!withSite) MeasureSystemShare(selection, system);
       }
       auto m = Timing::Median;
       double ours = m(brivane.build) + m(brivane.release), theirs = m(platform.build) + m(platform.release);
@@ -183,8 +211,16 @@ int wmain() {
              m(brivane.create), m(brivane.initialize), m(brivane.query), m(brivane.build), m(brivane.release),
              m(platform.create), m(platform.query), m(platform.build), m(platform.release),
              theirs > 0 ? ours / theirs : 0.0, ok ? "" : "  (some calls failed)");
+      if (!withSite)
+        shares.push_back({count, m(system.classObject), m(system.dropFiles), m(brivane.build) + m(brivane.release)});
     }
   }
+  printf("\nThe system's share of Brivane's time without a site (medians): COM finding the class\n"
+         "(CoGetClassObject) and the data object rendering CF_HDROP (GetData), which any handler pays:\n");
+  printf("%-8s | %12s %10s | %9s %10s\n", "files", "class obj.", "CF_HDROP", "Brivane", "the rest");
+  for (const Share& share : shares)
+    printf("%-8d | %12.2f %10.2f | %9.2f %10.2f\n", share.count, share.classObject, share.dropFiles, share.total,
+           share.total - share.classObject - share.dropFiles);
   printf("\n20 rounds each; for 10,000 files 5 without a site, 3 with one.\n");
 
   CoFreeUnusedLibrariesEx(0, 0);
