@@ -44,8 +44,9 @@ std::wstring WithoutTrailingBackslashes(const std::wstring& path) {
 
 // The drive types the system answered, for the whole process: a right-click asks for the drive of its
 // items, and under some systems the answer costs a round trip to the mount manager. An answer is
-// trusted for a few seconds; a letter mapped to a share meanwhile is at worst taken for local once
-// more, which costs a wait on that share, not a wrong menu.
+// trusted for a few seconds. A letter mapped to a share meanwhile is at worst taken for local once
+// more, which costs a wait on that share; one that went from a share to a local disk is taken for a
+// share once more, so its items' names tell files from folders for that menu.
 constexpr ULONGLONG kDriveTypeLifetimeMs = 10000;
 
 bool IsRemoteDrive(wchar_t letter) {

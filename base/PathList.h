@@ -9,3 +9,4 @@ using PathList = std::vector<std::wstring>;
 // Paths looked at where they lie, valid while what they view lives.
 using PathViews = std::vector<std::wstring_view>;
 PathViews ViewsOf(const PathList& paths);
+PathViews ViewsOf(const PathList&& paths) = delete;  // would view a list about to go

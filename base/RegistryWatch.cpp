@@ -14,10 +14,9 @@ bool RegistryWatch::ArmAll() {
   // Closing a watched key may signal the event: clear it only once the old keys are gone.
   keys_.clear();
   ResetEvent(event_.get());
-  // Thread-agnostic: Explorer's menu threads come and go, and a notification armed by a thread that
-  // has ended would otherwise be dropped with it. Systems that refuse it leave the watch unarmed, and
-  // every call then answers true.
-  constexpr DWORD kAgnostic = REG_NOTIFY_THREAD_AGNOSTIC;
+  // Thread-agnostic: Explorer's menu threads come and go. Systems before Windows 8 refuse the flag;
+  // there a notification ends with the thread that armed it, which signals the event, so the cost is
+  // one more reading, never a stale answer.
   bool complete = true;
   for (const Target& target : targets_) {
     UniqueKey key;
@@ -25,7 +24,10 @@ bool RegistryWatch::ArmAll() {
       complete = complete && target.mayBeMissing;
       continue;
     }
-    if (RegNotifyChangeKeyValue(key.get(), FALSE, target.filter | kAgnostic, event_.get(), TRUE) != ERROR_SUCCESS) {
+    LONG armed = RegNotifyChangeKeyValue(key.get(), FALSE, target.filter | REG_NOTIFY_THREAD_AGNOSTIC, event_.get(), TRUE);
+    if (armed == ERROR_INVALID_PARAMETER)
+      armed = RegNotifyChangeKeyValue(key.get(), FALSE, target.filter, event_.get(), TRUE);
+    if (armed != ERROR_SUCCESS) {
       complete = false;
       continue;
     }

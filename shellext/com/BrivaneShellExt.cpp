@@ -6,6 +6,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "base/ParentFolder.h"
 #include "shellext/com/DropFiles.h"
 #include "shellext/com/SelectionAttributes.h"
 #include "shellext/menu/MenuContextReader.h"
@@ -116,9 +117,13 @@ HRESULT CBrivaneShellExt::InitializeItems(IDataObject* data) {
 
 // What the shell already holds about the items saves asking the disk for each: through the view's own
 // folder when it shows them, by binding their folder only for selections large enough to repay it.
+// On a share the view's records serve for any number: the disk there is not asked at all, and without
+// them the name alone would have to tell files from folders.
 KnownAttributes CBrivaneShellExt::ShellHeldAttributes(const PathViews& items) {
-  if (!selectionData_ || items.size() < kShellAttributesWorthPaths) return {};
+  if (!selectionData_ || items.empty()) return {};
   ComPtr<IShellFolder> viewFolder = site_ ? explorer_.ViewFolder() : ComPtr<IShellFolder>();
+  bool worthIt = items.size() >= kShellAttributesWorthPaths || (viewFolder && NetworkPathTest()(items.front()));
+  if (!worthIt) return {};
   bool mayBind = items.size() >= kShellAttributesWorthBinding;
   return ReadShellAttributes(selectionData_.get(), items, viewFolder.get(), mayBind);
 }

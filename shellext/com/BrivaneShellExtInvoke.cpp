@@ -53,6 +53,10 @@ STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
     result_.Clear();
     // An offset, not a verb string; a 64-bit pointer can have a zero high word, so all its upper bits count.
     if (!IS_INTRESOURCE(info->lpVerb)) return E_INVALIDARG;
+    auto found = identifiers_.find(LOWORD(reinterpret_cast<ULONG_PTR>(info->lpVerb)));
+    currentCommand_ = found == identifiers_.end() ? cmd::Separator : found->second;
+    engine_.owner = nullptr;
+    if (currentCommand_ == cmd::Separator || currentCommand_ >= kCommandCount) return E_INVALIDARG;
     CommandSelection();
 
     const auto* extended = reinterpret_cast<const CMINVOKECOMMANDINFOEX*>(info);
@@ -60,11 +64,6 @@ STDMETHODIMP CBrivaneShellExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
       workingFolder_ = extended->lpDirectoryW;
     else
       workingFolder_ = selection_.empty() ? std::wstring() : ParentFolder(selection_.front());
-
-    auto found = identifiers_.find(LOWORD(reinterpret_cast<ULONG_PTR>(info->lpVerb)));
-    currentCommand_ = found == identifiers_.end() ? cmd::Separator : found->second;
-    engine_.owner = nullptr;
-    if (currentCommand_ == cmd::Separator || currentCommand_ >= kCommandCount) return E_INVALIDARG;
 
     const ActionRow& row = ActionFor(currentCommand_);
     // A command whose feature this build does not contain: nothing runs.

@@ -11,6 +11,7 @@ size_t CountList(const wchar_t* text, const wchar_t* last) {
   size_t count = 0;
   for (; text < last && *text; ++count) {
     while (text < last && *text) ++text;
+    if (text == last) break;  // unterminated: not read either
     ++text;
   }
   return count;
@@ -33,6 +34,15 @@ bool ReadList(const wchar_t* text, const wchar_t* last, PathViews& paths) {
 }  // namespace
 
 DroppedFiles::DroppedFiles(STGMEDIUM& medium) : medium_(std::exchange(medium, STGMEDIUM{})) {
+  try {
+    Read();
+  } catch (...) {
+    Release();  // a half-made object gets no destructor
+    throw;
+  }
+}
+
+void DroppedFiles::Read() {
   if (medium_.tymed != TYMED_HGLOBAL || !medium_.hGlobal) return;
   SIZE_T size = GlobalSize(medium_.hGlobal);
   auto* header = static_cast<const DROPFILES*>(GlobalLock(medium_.hGlobal));

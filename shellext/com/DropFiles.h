@@ -29,6 +29,7 @@ class DroppedFiles {
   bool complete() const { return complete_; }
 
  private:
+  void Read();
   void Release();
   void Swap(DroppedFiles& other) noexcept;
 

@@ -39,6 +39,11 @@ void RunAutomaticUpdateSchedule() {
   int32_t days = DaysSince(stored->lastCheckedForUpdates);
   if (days < 0) SetLastCheckedForUpdates();
   if (interval >= 1 && int64_t(days) >= int64_t(interval)) {
+    // Due by the snapshot. The stored values decide: the release just before may have started the
+    // updater, and its note of the time may not have reached the snapshot yet.
+    interval = BrivaneSettings().GetAutomaticUpdatesInterval();
+    days = DaysSinceLastUpdateCheck();
+    if (interval < 1 || int64_t(days) < int64_t(interval)) return;
     std::wstring updater = UpdaterPath();
     if (!updater.empty() && !StartProgram(updater, L"/Silent"))
       trace::Write(L"RunAutomaticUpdateSchedule: Could not start ", updater);

@@ -78,7 +78,8 @@ TEST_F(RegistryWatchTest, AMissingKeyThatMustBeThereAlwaysCountsAsChanged) {
   EXPECT_TRUE(ChangedOnce(watch));
 }
 
-// Explorer builds menus on threads that end; a notification armed on one must outlive it.
+// Explorer builds menus on threads that end; a notification armed on one must outlive it. (Wine keeps
+// notifications with the key either way; on Windows this needs the thread-agnostic flag.)
 TEST_F(RegistryWatchTest, ANotificationOutlivesTheThreadThatArmedIt) {
   RegistryWatch watch({{HKEY_CURRENT_USER, path_.c_str(), kValues}});
   std::thread([&watch] { EXPECT_TRUE(watch.Changed()); }).join();

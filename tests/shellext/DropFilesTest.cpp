@@ -27,10 +27,13 @@ UniqueGlobal Block(const void* list, size_t bytes, bool wide, DWORD offset = siz
 PathList Read(UniqueGlobal block, bool& complete) {
   STGMEDIUM medium{TYMED_HGLOBAL};
   medium.hGlobal = block.release();
-  DroppedFiles dropped(medium);
-  EXPECT_EQ(medium.tymed, DWORD(TYMED_NULL)) << "the medium is the reader's now";
-  complete = dropped.complete();
-  DroppedFiles moved = std::move(dropped);  // the views stay valid with the block they view
+  DroppedFiles moved;
+  {
+    DroppedFiles dropped(medium);
+    EXPECT_EQ(medium.tymed, DWORD(TYMED_NULL)) << "the medium is the reader's now";
+    complete = dropped.complete();
+    moved = std::move(dropped);  // the views must not point into the object they came from
+  }
   return PathList(moved.paths().begin(), moved.paths().end());
 }
 

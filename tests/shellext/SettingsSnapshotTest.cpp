@@ -9,6 +9,12 @@ namespace {
 
 namespace reg = settings_registry;
 
+// A folder of the (sandboxed) user's profile, where the shell looks it up.
+void PutShellFolder(const wchar_t* name, const std::wstring& path) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", name,
+                  REG_EXPAND_SZ, path.c_str(), DWORD((path.size() + 1) * sizeof(wchar_t)));
+}
+
 class Snapshot : public testing::Test {
  protected:
   SettingsSandbox sandbox;
@@ -41,6 +47,8 @@ TEST_F(Snapshot, IsSharedUntilAStoredValueChanges) {
        [](const SettingsSnapshot& s) { return s.lastCheckedForUpdates == 1; }},
       {"damaged mode", [] { PutString(reg::kFavoritesSettings, L"x"); },
        [](const SettingsSnapshot& s) { return s.fullMenu; }},
+      {"desktop folder", [] { PutShellFolder(L"Desktop", L"C:\\Moved Desktop"); },
+       [](const SettingsSnapshot& s) { return s.desktop.user == L"C:\\Moved Desktop"; }},
   };
   for (const Change& change : changes) {
     SCOPED_TRACE(change.what);
