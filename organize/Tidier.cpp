@@ -1,6 +1,7 @@
 #include "organize/Tidier.h"
 
 #include "atl/Handles.h"
+#include "base/ParentFolder.h"
 #include "base/Trace.h"
 #include "fileops/DirectoryWalk.h"
 #include "fileops/FileMachine.h"
@@ -9,11 +10,14 @@
 #include "organize/OrganizeCommon.h"
 
 namespace {
-// The folder above the item's own; empty when the item's folder is a drive root ("C:") or there is none.
+// The folder above the item's own; empty when the item's folder is a root (a drive, a share) or there
+// is none. A drive is named "C:\", since "C:" alone names the drive's current folder.
 std::wstring FolderAbove(const std::wstring& path) {
-  std::wstring folder = SplitPath(path).folder;
-  if (folder.empty() || folder.back() == L':') return L"";
-  return SplitPath(folder).folder;
+  std::wstring own = ParentFolder(path);
+  if (own.empty() || IsRootFolder(own)) return L"";
+  std::wstring above = ParentFolder(own);
+  if (!above.empty() && above.back() == L':') above += L'\\';
+  return above;
 }
 
 bool IsEmptyItem(const std::wstring& path, DWORD attributes) {
@@ -29,14 +33,10 @@ void Tidier::MoveUp(OperationResult& result, const PathList& selection) {
   uint32_t failed = 0;
   for (const std::wstring& path : selection) {
     std::wstring above = FolderAbove(path);
-    // Named "\name", the shell would take the root of whatever drive is current.
-    if (above.empty() || above.back() == L':') {
-      if (above.empty()) {
-        trace::Write(L"FilesRefactor::MoveFilesUp: Nowhere to move up to: ", path);
-        ++failed;
-        continue;
-      }
-      above += L"\\";
+    if (above.empty()) {
+      trace::Write(L"FilesRefactor::MoveFilesUp: Nowhere to move up to: ", path);
+      ++failed;
+      continue;
     }
     if (!MoveFileOperation(engine_.owner, path, above, true, false, true).execute()) ++failed;
   }
