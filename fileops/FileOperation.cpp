@@ -52,7 +52,11 @@ bool IsFolder(const std::wstring& path) {
 
 // A folder that a move merges with another of its name. A junction or symbolic link is moved as the link:
 // merging through it would move the files of the place it points to.
-bool IsMergeable(const std::wstring& path) { return IsFolder(path) && !IsLink(path); }
+bool IsMergeable(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(LongPathForm(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+         !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
 
 std::wstring NameOf(const std::wstring& path) {
   size_t end = path.find_last_not_of(L'\\');

@@ -145,11 +145,13 @@ void FileLister::Make(OperationResult& result, const PathList& selection, const 
 
   // An item fails when its row, or with subfolders its folder's sections, could not be written.
   std::vector<bool> failed(count, false);
+  std::vector<bool> walkInto(count, false);  // folders that get their sections, links never
   for (size_t i = 0; i < count; ++i) {
     const std::wstring& path = selection[i];
     std::wstring name = SplitPath(path).name;
     WIN32_FIND_DATAW data;
     if (FindHandle::Open(LongPathForm(path), data)) {
+      walkInto[i] = IsFolder(data) && !IsLinkEntry(data);
       format->SelectedItem(out, walk.EntryFor(path, name, data));
     } else {
       trace::Write(L"FindFirstFile failed for ", path);
@@ -167,10 +169,7 @@ void FileLister::Make(OperationResult& result, const PathList& selection, const 
 
   if (options.includeSubfolders) {
     for (size_t i = 0; i < count; ++i) {
-      DWORD attributes = GetFileAttributesW(LongPathForm(selection[i]).c_str());
-      if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
-          (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-        continue;
+      if (!walkInto[i]) continue;
       walk.Section(selection[i], 1);
       if (!out.Flush()) failed[i] = true;
     }
