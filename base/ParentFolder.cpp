@@ -90,7 +90,7 @@ bool IsRootFolder(const std::wstring& folder) {
   return stripped.size() <= root;
 }
 
-bool IsNetworkPath(const std::wstring& path) { return NetworkPathTest()(path); }
+bool IsNetworkPath(std::wstring_view path) { return NetworkPathTest()(path); }
 
 bool NetworkPathTest::operator()(std::wstring_view path) {
   if (StartsWith(path, kLongUncPrefix)) return true;

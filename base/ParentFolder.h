@@ -13,7 +13,7 @@ bool IsRootFolder(const std::wstring& folder);
 
 // A path on a network share, by its form (\\server\share, \\?\UNC\...) or its drive's type (a mapped
 // drive). Asks nothing of the share itself.
-bool IsNetworkPath(const std::wstring& path);
+bool IsNetworkPath(std::wstring_view path);
 
 // The same for many paths: each drive's type is asked once per test, and the system is asked at most
 // once every few seconds per drive for the whole process (its answer costs a round trip).

@@ -27,7 +27,6 @@ class ListWriter {
   }
   // Writes out what is buffered; false once any write has failed.
   bool Flush();
-  bool Sound() const { return sound_; }
 
  private:
   static constexpr size_t kBlockChars = 32768;

@@ -37,8 +37,7 @@ bool CZintFileListDialog::OnCommand(int id, int code, HWND) {
       std::wstring name = ItemText(IDC_LIST_FILE_NAME);
       if (!AcceptNewName(Handle(), name, /*folder=*/false)) return true;
       fileName_ = name;
-      typeIndex_ = Checked(IDC_LIST_HTML) ? 1 : 0;
-      html_ = typeIndex_ != 0;
+      html_ = Checked(IDC_LIST_HTML);
       includeSubfolders_ = Checked(IDC_LIST_INCLUDE_SUBFOLDERS);
       indent_ = includeSubfolders_ && Checked(IDC_LIST_INDENT);
       EndDialog(IDOK);

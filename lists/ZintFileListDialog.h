@@ -18,7 +18,7 @@ class CZintFileListDialog : public CZintBaseDialog<CZintFileListDialog> {
   bool IncludeSubfolders() const { return includeSubfolders_; }
   bool Indent() const { return indent_; }
   bool Html() const { return html_; }
-  int TypeIndex() const { return typeIndex_; }
+  int TypeIndex() const { return html_ ? 1 : 0; }  // 0 text, 1 HTML
 
  protected:
   BOOL OnInitDialog(LPARAM param) override;
@@ -31,7 +31,6 @@ class CZintFileListDialog : public CZintBaseDialog<CZintFileListDialog> {
   bool includeSubfolders_ = false;
   bool indent_ = false;
   bool html_ = false;
-  int typeIndex_ = 0;  // 0 text, 1 HTML
 };
 
 // The name with its extension (after a "." at position 1 or later) replaced by ".html" or ".txt"; a name

@@ -38,10 +38,7 @@ std::wstring NumberFieldMessage(size_t count) {
          std::to_wstring(kSmallestFieldNumber) + L" to " + std::to_wstring(largest) + L".";
 }
 
-bool IsUsableName(std::wstring_view name) {
-  if (name.empty() || HasInvalidNameCharacter(name)) return false;
-  return name.find_first_not_of(L". ") != std::wstring_view::npos;
-}
+bool IsUsableName(std::wstring_view name) { return CheckNewName(name, /*folder=*/false) == NameProblem::None; }
 
 std::wstring PathKey(std::wstring_view path) {
   size_t end = path.find_last_not_of(L". ");

@@ -1,5 +1,7 @@
 #include "ui/DialogDecor.h"
 
+#include "resource.h"
+
 #include <commctrl.h>
 
 #include "ui/Dpi.h"
@@ -33,10 +35,10 @@ void PlaceBanner(HWND dialog, int windowWidth, int height, int dpi, int bannerId
                banner.bottom - banner.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PlaceBanner(HWND dialog, int height, int bannerId) {
+void PlaceBanner(HWND dialog, int height) {
   RECT window;
   GetWindowRect(dialog, &window);
-  PlaceBanner(dialog, window.right - window.left, height, WindowDpi(dialog), bannerId);
+  PlaceBanner(dialog, window.right - window.left, height, WindowDpi(dialog), IDC_BANNER);
 }
 
 UniqueBitmap BitmapForDpi(HBITMAP bitmap, int dpi) {

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "atl/Handles.h"
-#include "resource.h"
 
 // The banner's height under the dialogs' headings, in 96-DPI pixels.
 constexpr int kBannerHeight = 60;
@@ -19,10 +18,11 @@ UniqueFont CreateHeadingFont(int dpi);
 // The banner's place in a window windowWidth pixels wide: from -5,-5 (scaled) across the window's width
 // and 5 more pixels (scaled) on either side, height pixels tall (already at the window's DPI).
 RECT BannerRect(int windowWidth, int height, int dpi);
-// Moves the banner (260, or the given control) to BannerRect for the dialog's width and DPI.
-void PlaceBanner(HWND dialog, int height, int bannerId = IDC_BANNER);
-// The same for a window about to be windowWidth pixels wide at dpi (while its DPI changes).
-void PlaceBanner(HWND dialog, int windowWidth, int height, int dpi, int bannerId = IDC_BANNER);
+// Moves the banner (control 260) to BannerRect for the dialog's width and DPI.
+void PlaceBanner(HWND dialog, int height);
+// The same for the banner control bannerId of a window about to be windowWidth pixels wide at dpi
+// (while its DPI changes).
+void PlaceBanner(HWND dialog, int windowWidth, int height, int dpi, int bannerId);
 
 // A copy of a banner picture stretched smoothly by dpi / 96, or none at 96 DPI (the picture is shown as
 // it is) or when the copy cannot be made.

@@ -11,7 +11,7 @@
 #include "base/Trace.h"
 #include "ui/DialogDecor.h"
 
-CUpdateWindow::CUpdateWindow(int silent, const BrivaneUpdater& updater) : silent_(silent), updater_(updater) {
+CUpdateWindow::CUpdateWindow(bool silent, const BrivaneUpdater& updater) : silent_(silent), updater_(updater) {
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES | ICC_COOL_CLASSES};
   InitCommonControlsEx(&classes);
 }
@@ -55,7 +55,7 @@ DWORD WINAPI CUpdateWindow::Worker(void* param) {
 
 void CUpdateWindow::Work(HWND window) {
   if (!IsConnectionConfigured() || !CanReachInternet(updater_.Limits())) {
-    SendMessageW(window, kFinished, 1, 1);
+    SendMessageW(window, kFinished, 1, 0);
     return;
   }
   if (updater_.CheckForNewVersion()) {
@@ -82,7 +82,7 @@ void CUpdateWindow::OnNewVersionFound() {
   }
   SetItemText(IDC_UPDATE_TEXT, kDownloadingText);
   InvalidateRect(Handle(), nullptr, TRUE);
-  installAccepted_ = 1;
+  installAccepted_ = true;
 }
 
 bool CUpdateWindow::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -42,8 +42,8 @@ class CUpdateWindow : public CZintBaseDialog<CUpdateWindow> {
   static constexpr UINT kFinished = WM_APP + 3;
   static constexpr UINT kUpdateRefused = WM_APP + 4;
 
-  // silent: 1 when the program was started with "/Silent". The updater is the window's version checker.
-  explicit CUpdateWindow(int silent, const BrivaneUpdater& updater = BrivaneUpdater());
+  // silent: the program was started with "/Silent". The updater is the window's version checker.
+  explicit CUpdateWindow(bool silent, const BrivaneUpdater& updater = BrivaneUpdater());
   // Waits for the worker, however long it takes.
   ~CUpdateWindow() override;
 
@@ -61,8 +61,8 @@ class CUpdateWindow : public CZintBaseDialog<CUpdateWindow> {
   void OnNewVersionFound();
   void Report(const wchar_t* text, UINT type);
 
-  int silent_;
+  bool silent_;
   BrivaneUpdater updater_;
   UniqueKernelHandle worker_;
-  int installAccepted_ = 0;
+  bool installAccepted_ = false;
 };

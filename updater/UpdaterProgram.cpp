@@ -26,6 +26,6 @@ int RunUpdater(std::wstring_view commandLine, const BrivaneUpdater& updater) {
     BrivaneUpdater check(updater);
     if (!IsConnectionConfigured() || !CanReachInternet(check.Limits()) || !check.CheckForNewVersion()) return 0;
   }
-  CUpdateWindow window(silent ? 1 : 0, updater);
+  CUpdateWindow window(silent, updater);
   return int(window.Run());
 }

@@ -122,7 +122,7 @@ HRESULT CBrivaneShellExt::InitializeItems(IDataObject* data) {
 KnownAttributes CBrivaneShellExt::ShellHeldAttributes(const PathViews& items) {
   if (!selectionData_ || items.empty()) return {};
   ComPtr<IShellFolder> viewFolder = site_ ? explorer_.ViewFolder() : ComPtr<IShellFolder>();
-  bool worthIt = items.size() >= kShellAttributesWorthPaths || (viewFolder && NetworkPathTest()(items.front()));
+  bool worthIt = items.size() >= kShellAttributesWorthPaths || (viewFolder && IsNetworkPath(items.front()));
   if (!worthIt) return {};
   bool mayBind = items.size() >= kShellAttributesWorthBinding;
   return ReadShellAttributes(selectionData_.get(), items, viewFolder.get(), mayBind);

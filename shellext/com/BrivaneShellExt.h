@@ -21,7 +21,6 @@
 #include "shellext/com/ExplorerController.h"
 #include "shellext/menu/CommandTable.h"
 #include "shellext/menu/MenuModel.h"
-#include "shellext/settings/BrivaneSettings.h"
 #include "ui/ZintProgressDialog.h"
 
 class CBrivaneShellExt : public ComObjectRoot,
@@ -121,7 +120,6 @@ class CBrivaneShellExt : public ComObjectRoot,
   PathList shownRecentMove_;
   std::map<uint32_t, CommandId> identifiers_;
   CommandTable commands_;
-  BrivaneSettings settings_;
   std::wstring workingFolder_;
   CommandParameters parameters_;  // the list-of-files dialog's output path and options
   CommandId currentCommand_ = 0;
