@@ -58,6 +58,14 @@ struct OperationResult {
     succeeded = 0;
     failed = uint32_t(selectionSize);
   }
+  // The end of a batch: status 0 with every item counted as done, or status 3 with the number that
+  // failed followed by the suffix as the message.
+  void Summarize(size_t total, uint32_t failed, const std::wstring& suffix) {
+    status = failed == 0 ? status::Success : status::SomeFailed;
+    message = failed == 0 ? std::wstring() : std::to_wstring(failed) + suffix;
+    succeeded = uint32_t(total) - failed;
+    this->failed = failed;
+  }
 };
 
 // "Brivane - ... Operation Error" for the kind; "Brivane - Operation Error" for any other value.

@@ -90,6 +90,10 @@ bool IsRootFolder(const std::wstring& folder) {
   return stripped.size() <= root;
 }
 
+bool SamePathText(std::wstring_view a, std::wstring_view b) {
+  return CompareStringOrdinal(a.data(), int(a.size()), b.data(), int(b.size()), TRUE) == CSTR_EQUAL;
+}
+
 bool IsNetworkPath(std::wstring_view path) { return NetworkPathTest()(path); }
 
 bool NetworkPathTest::operator()(std::wstring_view path) {

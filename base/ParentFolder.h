@@ -11,6 +11,10 @@ std::wstring ParentFolder(const std::wstring& path);
 // (\\?\C:, \\?\UNC\server\share), and a bare name.
 bool IsRootFolder(const std::wstring& folder);
 
+// Two paths, or parts of paths, that name the same as the file system compares names: ordinal, with
+// case ignored.
+bool SamePathText(std::wstring_view a, std::wstring_view b);
+
 // A path on a network share, by its form (\\server\share, \\?\UNC\...) or its drive's type (a mapped
 // drive). Asks nothing of the share itself.
 bool IsNetworkPath(std::wstring_view path);

@@ -5,6 +5,7 @@
 #include <shlguid.h>
 
 #include "atl/ComPtr.h"
+#include "base/TemporaryFolder.h"
 
 DesktopScreen DesktopPlatform::PrimaryScreen() const {
   DesktopScreen screen;
@@ -32,14 +33,7 @@ std::wstring DesktopPlatform::PicturesFolder() const {
   return path;
 }
 
-std::wstring DesktopPlatform::TemporaryFolder() const {
-  wchar_t path[MAX_PATH + 1] = L"";
-  DWORD length = GetTempPathW(MAX_PATH + 1, path);
-  if (length == 0 || length > MAX_PATH) return {};
-  std::wstring folder(path, length);
-  while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
-  return folder;
-}
+std::wstring DesktopPlatform::TemporaryFolder() const { return ::TemporaryFolder(); }
 
 HWND DesktopPlatform::DesktopViewWindow() const {
   HWND top = FindWindowW(L"Progman", nullptr);

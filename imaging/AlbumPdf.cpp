@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "atl/Handles.h"
+#include "base/TemporaryFolder.h"
 #include "base/Trace.h"
 #include "fileops/FileMachine.h"
 #include "fileops/FileOperation.h"
@@ -47,14 +48,6 @@ struct HaruDocument {
 // libharu writes the document through this, to a file we opened by its wide name.
 HPDF_STATUS WriteToFile(HPDF_Stream stream, const HPDF_BYTE* data, HPDF_UINT size) {
   return WriteAll(static_cast<HANDLE>(stream->attr), data, DWORD(size)) ? HPDF_OK : HPDF_FILE_IO_ERROR;
-}
-
-std::wstring TemporaryFolder() {
-  wchar_t folder[MAX_PATH + 1] = L"";
-  DWORD length = GetTempPathW(MAX_PATH + 1, folder);
-  std::wstring path(folder, length <= MAX_PATH ? length : 0);
-  while (!path.empty() && path.back() == L'\\') path.pop_back();
-  return path;
 }
 
 // A folder of the album's own in the temporary folder for the shrunk copies, removed with them.

@@ -1,6 +1,7 @@
 #include "imaging/ImageFiles.h"
 
 #include "atl/Handles.h"
+#include "base/ParentFolder.h"
 #include "fileops/FileStream.h"
 
 std::wstring AnyLengthPath(const std::wstring& path) {
@@ -90,6 +91,5 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
     result.resize(length < needed ? length : 0);
     return result.empty() ? path : result;
   };
-  std::wstring left = full(a), right = full(b);
-  return CompareStringOrdinal(left.c_str(), int(left.size()), right.c_str(), int(right.size()), TRUE) == CSTR_EQUAL;
+  return SamePathText(full(a), full(b));
 }

@@ -180,8 +180,5 @@ void FileLister::Make(OperationResult& result, const PathList& selection, const 
   uint32_t failures = 0;
   for (size_t i = 0; i < count; ++i) failures += (failed[i] || !endWritten) ? 1 : 0;
   result.outputs = {target};
-  result.succeeded = uint32_t(count) - failures;
-  result.failed = failures;
-  result.status = failures == 0 ? status::Success : status::SomeFailed;
-  result.message = failures == 0 ? std::wstring() : std::to_wstring(failures) + L" files or folders failed to complete.";
+  result.Summarize(count, failures, L" files or folders failed to complete.");
 }

@@ -82,10 +82,7 @@ void Extractor::FromFolder(OperationResult& result, const std::wstring& folder) 
   for (std::wstring& output : outputs)
     if (!renamedOutput.empty() && AsciiLower(NameAfterSlash(output)) == AsciiLower(renamedFrom)) output = renamedOutput;
 
-  result.status = status::Success;
-  result.message.clear();
-  result.succeeded = 1;
-  result.failed = 0;
+  result.Summarize(1, 0, L"");
   result.outputs.insert(result.outputs.end(), outputs.begin(), outputs.end());
 }
 
@@ -106,6 +103,6 @@ void Extractor::FromFolders(OperationResult& result, const PathList& selection) 
     else
       ++failed;
   }
-  SummarizeBatch(result, selection.size(), failed, L" folders failed to extract." + std::wstring(kFilesOpen));
+  result.Summarize(selection.size(), failed, L" folders failed to extract." + std::wstring(kFilesOpen));
   if (failed == 0) result.outputs = std::move(outputs);
 }

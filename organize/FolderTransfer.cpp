@@ -17,7 +17,7 @@ void FolderTransfer::Copy(OperationResult& result, const PathList& selection, co
     // would receive the item inside it instead of merging with it.
     if (!ready || !CopyFileOperation(owner_, path, destination, true, false, true).execute()) ++failed;
   }
-  SummarizeBatch(result, selection.size(), failed, L" files or folders failed to copy completely.");
+  result.Summarize(selection.size(), failed, L" files or folders failed to copy completely.");
 }
 
 void FolderTransfer::Move(OperationResult& result, const PathList& selection, const std::wstring& destination) {
@@ -67,7 +67,7 @@ void FolderTransfer::MoveInto(OperationResult& result, const PathList& list, con
     }
     if (!moved) ++failed;
   }
-  SummarizeBatch(result, list.size(), failed, L" files or folders failed to move completely.");
+  result.Summarize(list.size(), failed, L" files or folders failed to move completely.");
 }
 
 bool FolderTransfer::MoveFolder(const std::wstring& folder, const std::wstring& destination) {

@@ -2,19 +2,13 @@
 
 #include <shlobj.h>
 
+#include "base/ParentFolder.h"
 #include "base/Trace.h"
 #include "fileops/DirectoryWalk.h"
 
 const wchar_t kDestinationIsFile[] = L"The destination can't be a file";
 const wchar_t kExtractIncomplete[] =
     L"Some files or folders failed to extract completely.\n\n(Are some of the files open?!)";
-
-void SummarizeBatch(OperationResult& result, size_t total, uint32_t failed, const std::wstring& suffix) {
-  result.succeeded = uint32_t(total) - failed;
-  result.failed = failed;
-  result.status = failed == 0 ? status::Success : status::SomeFailed;
-  result.message = failed == 0 ? std::wstring() : std::to_wstring(failed) + suffix;
-}
 
 std::wstring NameAfterSlash(const std::wstring& path) {
   size_t slash = path.find_last_of(L"\\/");
@@ -26,16 +20,12 @@ std::wstring WithoutTrailingSlashes(const std::wstring& path) {
   size_t end = path.find_last_not_of(L"\\/");
   return end == std::wstring::npos ? std::wstring() : path.substr(0, end + 1);
 }
-
-bool SameText(const std::wstring& a, const std::wstring& b) {
-  return CompareStringOrdinal(a.c_str(), int(a.size()), b.c_str(), int(b.size()), TRUE) == CSTR_EQUAL;
-}
 }  // namespace
 
 bool IsSameOrInside(const std::wstring& path, const std::wstring& folder) {
   std::wstring inner = WithoutTrailingSlashes(path), outer = WithoutTrailingSlashes(folder);
   if (outer.empty() || inner.size() < outer.size()) return false;
-  if (!SameText(inner.substr(0, outer.size()), outer)) return false;
+  if (!SamePathText(std::wstring_view(inner).substr(0, outer.size()), outer)) return false;
   return inner.size() == outer.size() || inner[outer.size()] == L'\\' || inner[outer.size()] == L'/';
 }
 

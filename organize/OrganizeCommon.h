@@ -21,9 +21,6 @@ static_assert(StatusesWithin(status_range::Organize, {status::DestinationIsFile,
 extern const wchar_t kDestinationIsFile[];     // "The destination can't be a file"
 extern const wchar_t kExtractIncomplete[];     // "Some files or folders failed to extract completely...."
 
-// Status 0 with every item counted as done, or status 3 with the number that failed followed by the suffix.
-void SummarizeBatch(OperationResult& result, size_t total, uint32_t failed, const std::wstring& suffix);
-
 // The text after the last "\" or "/", or the whole path when there is neither.
 std::wstring NameAfterSlash(const std::wstring& path);
 // Whether the path is the folder itself or lies anywhere below it (letter case ignored).

@@ -40,7 +40,7 @@ void Tidier::MoveUp(OperationResult& result, const PathList& selection) {
     }
     if (!MoveFileOperation(engine_.owner, path, above, true, false, true).execute()) ++failed;
   }
-  SummarizeBatch(result, selection.size(), failed,
+  result.Summarize(selection.size(), failed,
                  L" files or folders failed to move up.\n\n(Are some of the files open?!)");
 }
 
@@ -68,10 +68,7 @@ void Tidier::DeleteEmpty(OperationResult& result, const PathList& selection) {
     engine_.Report(int32_t(position));
     position += step;
   }
-  result.status = status::Success;
-  result.message.clear();
-  result.succeeded = uint32_t(count);
-  result.failed = 0;
+  result.Summarize(count, 0, L"");
 }
 
 void Tidier::Touch(OperationResult& result, const PathList& selection) {
@@ -97,6 +94,6 @@ void Tidier::Touch(OperationResult& result, const PathList& selection) {
       result.outputs.push_back(path);
     }
   }
-  SummarizeBatch(result, selection.size(), failed,
+  result.Summarize(selection.size(), failed,
                  L" files could not be touched.\n\n(Are some of the files read-only or open?!)");
 }

@@ -5,20 +5,19 @@
 
 #include "atl/Handles.h"
 #include "base/OperationResult.h"
+#include "base/TemporaryFolder.h"
 #include "base/Trace.h"
 
 BrivaneUpdater::BrivaneUpdater(const MakerKey& makerKey, const NetworkLimits& limits)
     : makerKey_(makerKey), limits_(limits) {}
 
 bool TemporaryFolder(std::wstring& folder, const wchar_t* caller) {
-  wchar_t buffer[512];
-  DWORD length = GetTempPathW(512, buffer);
-  if (length == 0 || length > 512) {
+  folder = ::TemporaryFolder();
+  if (folder.empty()) {
     trace::Write(caller, L" -> GetTempPath failed (", std::to_wstring(GetLastError()), L")");
     return false;
   }
-  folder.assign(buffer, length);
-  if (folder.back() != L'\\') folder.push_back(L'\\');
+  folder.push_back(L'\\');
   return true;
 }
 

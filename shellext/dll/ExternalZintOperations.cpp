@@ -23,10 +23,6 @@ ComPtr<BrivaneShellExtObject> NewShellExt() {
   return object;
 }
 
-bool SamePath(const std::wstring& a, const std::wstring& b) {
-  return CompareStringOrdinal(a.c_str(), int(a.size()), b.c_str(), int(b.size()), TRUE) == CSTR_EQUAL;
-}
-
 void NotifyFolderChanged(const std::wstring& path) {
   std::wstring folder = ParentFolder(path);
   SHChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHW, folder.c_str(), nullptr);
@@ -35,7 +31,7 @@ void NotifyFolderChanged(const std::wstring& path) {
 // The decrypted counterpart of an encrypted path: the path without ".qxenc"; empty when it has none.
 std::wstring DecryptedName(const std::wstring& path) {
   const size_t suffix = std::size(kEncryptedSuffix) - 1;
-  if (path.size() <= suffix || !SamePath(path.substr(path.size() - suffix), kEncryptedSuffix)) return {};
+  if (path.size() <= suffix || !SamePathText(std::wstring_view(path).substr(path.size() - suffix), kEncryptedSuffix)) return {};
   return path.substr(0, path.size() - suffix);
 }
 
@@ -55,7 +51,7 @@ void ExternalZintOperations::ExternalDecryptFileDialog(const std::wstring& path)
     const std::wstring decrypted = DecryptedName(path);
     if (outcome.status != status::Success || decrypted.empty()) return;
     bool produced = false;
-    for (const std::wstring& output : outcome.outputs) produced = produced || SamePath(output, decrypted);
+    for (const std::wstring& output : outcome.outputs) produced = produced || SamePathText(output, decrypted);
     if (!produced || !PathFileExistsW(decrypted.c_str())) return;
     HINSTANCE opened = ShellExecuteW(nullptr, nullptr, decrypted.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(opened) <= 32)
